@@ -1,0 +1,132 @@
+#include "archive/sessionfile.h"
+
+#include "archive/fileaccess.h"
+
+#include <QByteArray>
+
+namespace
+{
+constexpr qint64 kBlockRecords = 256; // about 1.5 MB per read
+int g_lockTimeoutMs = 5000;
+} // namespace
+
+int SessionFile::lockTimeoutMs()
+{
+    return g_lockTimeoutMs;
+}
+
+void SessionFile::setLockTimeoutMs(int ms)
+{
+    g_lockTimeoutMs = ms;
+}
+
+SessionFile::SessionFile(const QString &path) : m_path(path)
+{
+    FileAccess &access = FileAccess::current();
+    m_device = access.openReadWrite(path);
+    if (!m_device)
+        throw SessionError(QStringLiteral("Impossibile aprire il file %1").arg(path));
+    if (!access.lockExclusive(*m_device, g_lockTimeoutMs)) {
+        m_device.reset();
+        throw SessionError(QStringLiteral("Il file %1 è in uso da un altro programma").arg(path));
+    }
+    const qint64 size = m_device->size();
+    if (size < 0) {
+        m_device.reset();
+        throw SessionError(QStringLiteral("Impossibile leggere la dimensione del file %1").arg(path));
+    }
+    m_count = size / TScheda::kSize;
+}
+
+SessionFile::~SessionFile()
+{
+    if (m_device) {
+        // Closing on an error path: the data written so far still reaches the disk.
+        if (m_written)
+            FileAccess::current().syncToDisk(*m_device);
+        m_device->close();
+    }
+}
+
+void SessionFile::seekIndex(qint64 index)
+{
+    if (!m_device)
+        throw SessionError(QStringLiteral("Il file %1 è chiuso").arg(m_path));
+    if (!m_device->seek(index * TScheda::kSize))
+        throw SessionError(QStringLiteral("Posizionamento non riuscito nel file %1").arg(m_path));
+}
+
+TScheda SessionFile::read(qint64 index)
+{
+    if (index < 0 || index >= m_count)
+        throw SessionError(QStringLiteral("La scheda %1 non esiste").arg(index + 1));
+    seekIndex(index);
+    TScheda record;
+    if (m_device->read(record.bytes(), TScheda::kSize) != TScheda::kSize)
+        throw SessionError(QStringLiteral("Lettura non riuscita nel file %1").arg(m_path));
+    m_position = index + 1;
+    return record;
+}
+
+void SessionFile::readAll(const std::function<void(qint64, const TScheda &)> &visit)
+{
+    seekIndex(0);
+    m_position = 0;
+    QByteArray block;
+    while (m_position < m_count) {
+        const qint64 n = std::min(kBlockRecords, m_count - m_position);
+        const qint64 bytes = n * TScheda::kSize;
+        block.resize(bytes);
+        if (m_device->read(block.data(), bytes) != bytes)
+            throw SessionError(QStringLiteral("Lettura non riuscita nel file %1").arg(m_path));
+        // The record is an array of chars: any address is suitably aligned.
+        const auto *records = reinterpret_cast<const TScheda *>(block.constData());
+        for (qint64 i = 0; i < n; ++i) {
+            visit(m_position, records[i]);
+            ++m_position;
+        }
+    }
+}
+
+void SessionFile::writeAt(qint64 index, const TScheda &record)
+{
+    seekIndex(index);
+    m_written = true;
+    if (m_device->write(record.bytes(), TScheda::kSize) != TScheda::kSize)
+        throw SessionError(QStringLiteral("Scrittura non riuscita nel file %1").arg(m_path));
+    m_position = index + 1;
+}
+
+void SessionFile::overwrite(qint64 index, const TScheda &record)
+{
+    if (index < 0 || index >= m_count)
+        throw SessionError(QStringLiteral("La scheda %1 non esiste").arg(index + 1));
+    writeAt(index, record);
+}
+
+qint64 SessionFile::append(const TScheda &record)
+{
+    writeAt(m_count, record);
+    ++m_count;
+    return m_count;
+}
+
+void SessionFile::close()
+{
+    if (!m_device)
+        return;
+    FileAccess &access = FileAccess::current();
+    const bool synced = !m_written || access.syncToDisk(*m_device);
+    m_written = false;
+    m_device->close();
+    m_device.reset();
+    if (!synced)
+        throw SessionError(QStringLiteral("Salvataggio non riuscito nel file %1").arg(m_path));
+}
+
+void SessionFile::forEach(const QString &path, const std::function<void(qint64, const TScheda &)> &visit)
+{
+    SessionFile file(path);
+    file.readAll(visit);
+    file.close();
+}

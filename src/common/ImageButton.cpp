@@ -1,0 +1,129 @@
+#include "common/ImageButton.h"
+
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+
+ImageButton::ImageButton(const QString &objectName, QWidget *parent) : QAbstractButton(parent)
+{
+    setObjectName(objectName);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void ImageButton::setPicture(const QString &resource)
+{
+    if (!m_renderer)
+        m_renderer = new QSvgRenderer(this);
+    m_renderer->load(resource);
+    m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    update();
+}
+
+void ImageButton::setWords(const QString &words)
+{
+    m_words = words;
+    setText(words);
+    setAccessibleName(words);
+    if (m_look == Look::Picture && !m_renderer)
+        m_look = Look::Bar;
+    update();
+}
+
+void ImageButton::setBarColors(const QColor &top, const QColor &bottom)
+{
+    m_barTop = top;
+    m_barBottom = bottom;
+    update();
+}
+
+QSize ImageButton::sizeHint() const
+{
+    if (m_renderer && m_renderer->isValid())
+        return m_renderer->defaultSize();
+    return QSize(200, 40);
+}
+
+void ImageButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const bool down = isDown();
+    const bool hover = underMouse() && isEnabled();
+    QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    if (down)
+        r.translate(1, 1);
+
+    QRectF pictureRect = r;
+    QRectF wordsRect;
+    if (m_look == Look::PictureAbove && !m_words.isEmpty()) {
+        const qreal wordsHeight = std::max<qreal>(14, r.height() * 0.28);
+        pictureRect.setBottom(r.bottom() - wordsHeight);
+        wordsRect = QRectF(r.left(), pictureRect.bottom(), r.width(), wordsHeight);
+    }
+
+    if (m_look == Look::Bar) {
+        QPainterPath path;
+        const qreal radius = std::min<qreal>(r.height() / 2, 14);
+        path.addRoundedRect(r, radius, radius);
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, hover ? m_barTop.lighter(112) : m_barTop);
+        g.setColorAt(1, hover ? m_barBottom.lighter(112) : m_barBottom);
+        p.fillPath(path, g);
+        p.setPen(QPen(m_barBottom.darker(130), 1));
+        p.drawPath(path);
+        QFont f = font();
+        f.setBold(true);
+        f.setPointSizeF(m_pointSize > 0 ? m_pointSize : std::max<qreal>(8, r.height() * 0.32));
+        p.setFont(f);
+        p.setPen(QColor(0, 0, 0, 90));
+        const QString shown = m_capitals ? m_words.toUpper() : m_words;
+        p.drawText(r.translated(1, 1), Qt::AlignCenter, shown);
+        p.setPen(m_wordsColor);
+        p.drawText(r, Qt::AlignCenter, shown);
+    } else {
+        if (m_renderer && m_renderer->isValid()) {
+            const QSizeF def = m_renderer->defaultSize();
+            QSizeF s = def.scaled(pictureRect.size(), Qt::KeepAspectRatio);
+            QRectF target(QPointF(0, 0), s);
+            target.moveCenter(pictureRect.center());
+            if (!isEnabled())
+                p.setOpacity(0.4);
+            m_renderer->render(&p, target);
+            p.setOpacity(1);
+            if (hover) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(255, 255, 255, 40));
+                p.drawRoundedRect(target, 6, 6);
+            }
+        }
+        if (wordsRect.isValid()) {
+            QFont f = font();
+            f.setPointSizeF(m_pointSize > 0 ? m_pointSize : 7.5);
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(m_wordsColor == Qt::white ? QColor(0x10, 0x30, 0x60) : m_wordsColor);
+            p.drawText(wordsRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_words);
+        }
+    }
+
+    if (hasFocus()) {
+        QPen pen(QColor(0x1E, 0x50, 0xA0), 1, Qt::DashLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    }
+}
+
+void ImageButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && isEnabled()) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}

@@ -1,0 +1,49 @@
+#include "common/Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+bool DialogMessages::show(Kind kind, const QString &text, QWidget *parent)
+{
+    if (!parent)
+        parent = QApplication::activeWindow();
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("Sintarel"));
+    box.setText(text);
+    switch (kind) {
+    case Kind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Kind::Error:
+    case Kind::GeneralError:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Kind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Kind::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Kind::Plain:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    switch (kind) {
+    case Kind::Warning:
+    case Kind::Error:
+    case Kind::Information:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Kind::Confirmation:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Kind::Plain:
+    case Kind::GeneralError:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    const int answer = box.exec();
+    return kind != Kind::Confirmation || answer == QMessageBox::Yes;
+}

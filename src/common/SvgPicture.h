@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+class QSvgRenderer;
+
+// A picture from the resources, drawn at any size keeping its proportions.
+class SvgPicture : public QWidget
+{
+    Q_OBJECT
+public:
+    SvgPicture(const QString &objectName, const QString &resource, QWidget *parent = nullptr);
+    void setPicture(const QString &resource);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSvgRenderer *m_renderer;
+};

@@ -1,0 +1,90 @@
+#include "common/cp1252.h"
+
+#include <array>
+
+namespace cp1252
+{
+
+namespace
+{
+
+// 0x80..0x9F; 0 marks the five bytes the code page leaves undefined, which are
+// read back as the control character of the same code (as Windows does).
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char16_t toUnicode(unsigned char b)
+{
+    if (b >= 0x80 && b <= 0x9F) {
+        const char16_t u = kHigh[b - 0x80];
+        return u ? u : char16_t(b);
+    }
+    return char16_t(b);
+}
+
+struct ReverseTable {
+    std::array<unsigned char, 65536> bytes{};
+    ReverseTable()
+    {
+        for (int b = 0; b < 256; ++b)
+            bytes[toUnicode(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
+    }
+};
+
+const ReverseTable &reverse()
+{
+    static const ReverseTable table;
+    return table;
+}
+
+} // namespace
+
+char encodeChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u == 0)
+        return 0;
+    const unsigned char b = reverse().bytes[u];
+    if (b != 0)
+        return static_cast<char>(b);
+    // Not in the code page: try the base letter without its accents.
+    const QString decomposed = QString(c).normalized(QString::NormalizationForm_KD);
+    if (!decomposed.isEmpty()) {
+        const char16_t base = decomposed.at(0).unicode();
+        if (base != u && base != 0) {
+            const unsigned char bb = reverse().bytes[base];
+            if (bb != 0)
+                return static_cast<char>(bb);
+        }
+    }
+    return '?';
+}
+
+QByteArray encode(const QString &s)
+{
+    QByteArray out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+            ++i; // one character outside the basic plane: one question mark
+            out.append('?');
+            continue;
+        }
+        out.append(encodeChar(c));
+    }
+    return out;
+}
+
+QString decode(const char *bytes, qsizetype length)
+{
+    QString out(length, Qt::Uninitialized);
+    QChar *d = out.data();
+    for (qsizetype i = 0; i < length; ++i)
+        d[i] = QChar(toUnicode(static_cast<unsigned char>(bytes[i])));
+    return out;
+}
+
+} // namespace cp1252

@@ -1,0 +1,42 @@
+#include "fakes.h"
+
+#include <QTest>
+
+bool FakeMessages::show(Kind kind, const QString &text, QWidget *parent)
+{
+    Q_UNUSED(parent);
+    const Shown s{kind, text};
+    m_shown.append(s);
+    if (onShow)
+        onShow(s);
+    if (kind != Kind::Confirmation)
+        return true;
+    if (m_answers.isEmpty()) {
+        m_problems.append(QStringLiteral("unanswered confirmation: ") + text);
+        return false;
+    }
+    return m_answers.takeFirst();
+}
+
+QList<FakeMessages::Shown> FakeMessages::take()
+{
+    QList<Shown> r;
+    r.swap(m_shown);
+    return r;
+}
+
+QStringList FakeMessages::problems() const
+{
+    QStringList p = m_problems;
+    if (!m_answers.isEmpty())
+        p.append(QStringLiteral("%1 confirmation answer(s) left unused").arg(m_answers.size()));
+    return p;
+}
+
+char *toString(const FakeMessages::Shown &shown)
+{
+    static const char *names[] = {"Warning", "Error", "Information", "Confirmation", "Plain", "GeneralError"};
+    const QByteArray s =
+        QByteArray(names[static_cast<int>(shown.kind)]) + ": \"" + shown.text.toUtf8() + "\"";
+    return qstrdup(s.constData());
+}
