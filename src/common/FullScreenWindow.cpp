@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QShowEvent>
 
 FullScreenWindow::FullScreenWindow(AppContext &app, const QString &objectName, const QString &caption,
@@ -21,6 +22,9 @@ FullScreenWindow::FullScreenWindow(AppContext &app, const QString &objectName, c
 
 void FullScreenWindow::showWindow()
 {
+    // Without a window manager nothing maximises the window: fill the screen ourselves.
+    if (QScreen *s = screen())
+        setGeometry(s->availableGeometry());
     showMaximized();
     activateWindow();
 }
