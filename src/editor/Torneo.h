@@ -1,25 +1,117 @@
 #pragma once
 
+#include "archive/record.h"
 #include "common/FullScreenWindow.h"
 
 class ImageButton;
+class QCheckBox;
+class QFrame;
+class SvgPicture;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class StatusLine;
 
-// The session editor: one candidate record of the open session at a time.
+// The session editor: one candidate record of the open session at a time. Its
+// controls are the program's current-record interface: the search and the
+// eligible list write into them, the printouts and the export read them.
 class TfrmTorneo : public FullScreenWindow
 {
     Q_OBJECT
 public:
     explicit TfrmTorneo(AppContext &app);
 
-    QLabel *lblFile;
-    QLabel *lblNome;
-    QLabel *lblPosizione;
+    // Toolbar, left to right.
+    ImageButton *cmdNuovo;
+    ImageButton *cmdSalva;
+    ImageButton *cmdTrova;
+    ImageButton *cmdAnteprima;
+    ImageButton *cmdStampa;
+    ImageButton *cmdPrimo;
+    ImageButton *cmdIndietro;
+    QLabel *lblPosizione; // 1-based number of the stored record shown; empty for a new one
+    ImageButton *cmdAvanti;
+    ImageButton *cmdUltimo;
+    ImageButton *cmdExcel;
+    ImageButton *cmdNonPagati; // opens the eligible candidates list
+    ImageButton *cmdGuida;
     ImageButton *cmdEsci;
 
+    QLabel *lblNome; // session name band
+    QLabel *lblFile; // hidden: full path of the open session file
+
+    QLineEdit *txtConcorrente;  // candidate name
+    QLineEdit *txtResponsabile; // fiscal code
+    ImageButton *btnEmail;      // fiscal code / VAT number check
+    QLineEdit *txtTelefono;     // provenance
+    QLineEdit *txtEmail;        // exam date, read-only
+    QPlainTextEdit *txtGare;    // exam details
+    QLineEdit *txtPunteggio;    // total score
+    ImageButton *btnCalcolatrice;
+    QLineEdit *txtNote;
+    QCheckBox *chkCompletato; // eligible
+
+    QLabel *panInfo;       // status line
+    QPushButton *btnFocus; // never visible: a place to park the focus
+
+    // Decorative surfaces; pointing at them empties the status line.
+    QFrame *bkgNome;
+    QFrame *panTesto;
+    QFrame *bkgTesto;
+    QFrame *shpInfo;
+    SvgPicture *icoCompletato;
+
+    // Shows stored record `number` (1-based): the seven fields get the stored
+    // texts as they are, the check box follows "Sì" / "No" and keeps its state
+    // for any other flag text, and lblPosizione becomes the number. The search
+    // and the eligible list recall records through this.
+    void showRecord(const TScheda &record, qint64 number);
+
+    // The record the fields hold, as Save stores it.
+    TScheda assembleRecord() const;
+
+    // The blank record (New): empty fields, today's date, score "0,00".
+    void showBlankRecord();
+
+    StatusLine *statusLine() const { return m_status; }
+
 protected:
+    void FormShow() override;
     void FormClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
+    void cmdNuovoClick();
+    void cmdSalvaClick();
+    void cmdTrovaClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdExcelClick();
+    void cmdNonPagatiClick();
+    void cmdGuidaClick();
     void cmdEsciClick();
+    void btnEmailClick();
+    void btnCalcolatriceClick();
+    void btnFocusClick();
+    void txtResponsabileTyping();
+    void txtPunteggioExit();
+
+private:
+    void buildToolbar(QWidget *p);
+    void buildFields(QWidget *p);
+    void describeCommands();
+    bool txtEmailKeyDown(int key, const QString &typed);
+    bool txtPunteggioKeyDown(int key, const QString &typed);
+    void openDatePicker();
+    void page(int command); // a navigation::Command
+
+    QString sessionPath() const;
+    void reportAccessFailure(bool plainBox);
+
+    StatusLine *m_status = nullptr;
 };
