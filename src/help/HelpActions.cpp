@@ -1,39 +1,43 @@
 #include "help/HelpActions.h"
 
-#include "common/desktopshell.h"
-#include "common/programfolder.h"
+#include "help/Guida.h"
+#include "help/Info.h"
+#include "help/Splash.h"
+#include "help/helptopics.h"
 #include "help/maker.h"
+#include "help/openurl.h"
 #include "shell/AppContext.h"
-
-#include <QUrl>
 
 namespace help
 {
 
-// The help, information and splash windows come with the help subsystem; until
-// then each of these hands the manual or the web site to the desktop.
 void openTopic(AppContext &app, QWidget *parent, const QString &topicTitle)
 {
-    Q_UNUSED(parent);
-    Q_UNUSED(topicTitle);
-    app.shell().open(QUrl::fromLocalFile(app.pathInFolder(QString::fromLatin1(programfolder::manualName()))));
+    // A title no topic has is a slip in the caller: the window still opens, with
+    // the title and no text, rather than leaving the help button dead.
+    const helptopics::Topic *topic = helptopics::find(topicTitle);
+    if (!topic)
+        qWarning("help::openTopic: no topic titled \"%s\"", qPrintable(topicTitle));
+    TfrmGuida frmGuida(app, parent);
+    frmGuida.showTopic(topicTitle, topic ? helptopics::text(*topic) : QString());
+    frmGuida.exec();
 }
 
 void openInfo(AppContext &app, QWidget *parent)
 {
-    Q_UNUSED(parent);
-    openWebSite(app);
+    TfrmInfo frmInfo(app, parent);
+    frmInfo.exec();
 }
 
 void openSplash(AppContext &app, QWidget *parent)
 {
-    Q_UNUSED(parent);
-    openWebSite(app);
+    TfrmSplash frmSplash(app, parent);
+    frmSplash.exec();
 }
 
 void openWebSite(AppContext &app)
 {
-    app.shell().open(QUrl(maker::webAddress()));
+    TMisc::Open(app.shell(), maker::webAddress());
 }
 
 } // namespace help
