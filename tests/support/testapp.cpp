@@ -18,12 +18,15 @@ TestApp::TestApp(bool withPasswordStore)
     auto messages = std::make_unique<FakeMessages>();
     auto shell = std::make_unique<FakeDesktopShell>();
     auto clock = std::make_unique<FixedClock>();
+    auto print = std::make_unique<FakePrintService>();
     m_messages = messages.get();
     m_shell = shell.get();
     m_clock = clock.get();
+    m_print = print.get();
     s.messages = std::move(messages);
     s.shell = std::move(shell);
     s.clock = std::move(clock);
+    s.print = std::move(print);
     m_app = std::make_unique<AppContext>(std::move(s));
     SintarelApplication::setErrorReport(
         [this](const QString &text) { m_messages->show(Messages::Kind::GeneralError, text, nullptr); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakeprint.h"
 #include "fakes.h"
 #include "shell/AppContext.h"
 #include "shell/SintarelApplication.h"
@@ -28,6 +29,7 @@ public:
     FakeMessages &messages() { return *m_messages; }
     FakeDesktopShell &shell() { return *m_shell; }
     FixedClock &clock() { return *m_clock; }
+    FakePrintService &print() { return *m_print; }
 
     // Copies the installed password store into the folder.
     void installPasswordStore();
@@ -43,6 +45,7 @@ private:
     FakeMessages *m_messages;
     FakeDesktopShell *m_shell;
     FixedClock *m_clock;
+    FakePrintService *m_print;
     std::unique_ptr<AppContext> m_app;
 };
 
