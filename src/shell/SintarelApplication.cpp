@@ -5,6 +5,7 @@
 #include "common/formats.h"
 #include "common/programfolder.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -27,6 +28,8 @@ SintarelApplication::SintarelApplication(int &argc, char **argv) : QApplication(
 {
     setApplicationName(QStringLiteral("Sintarel"));
     setQuitOnLastWindowClosed(false);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/sintarel.svg")));
+    setDesktopFileName(QStringLiteral("sintarel"));
     installItalian(*this);
 }
 

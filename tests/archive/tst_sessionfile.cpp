@@ -67,6 +67,8 @@ private slots:
     void readAllStopsWhereItFails();
     void lockHeldByAnotherOpening();
     void twoProcessesAppend();
+    void overwriteRacingAppend();
+    void killedWriterLosesAtMostTheLastRecord();
 
 private:
     QTemporaryDir m_dir;
@@ -281,27 +283,93 @@ void TestSessionFile::lockHeldByAnotherOpening()
     QCOMPARE(after.count(), 0);
 }
 
+namespace
+{
+
+const QString kTool = QStringLiteral(SINTAREL_TOOLS_DIR "/tool_archive_appender");
+
+// Every record whole: the notes repeat the name and the details are one letter,
+// the name's first, throughout.
+void checkWhole(const TScheda &r)
+{
+    const QString name = r.text(F::Concorrente);
+    QVERIFY(!name.isEmpty());
+    QCOMPARE(r.text(F::Note), name);
+    QCOMPARE(r.text(F::Gare), QString(5000, name.at(0)));
+}
+
+} // namespace
+
 void TestSessionFile::twoProcessesAppend()
 {
     const QString path = m_dir.filePath(QStringLiteral("condiviso.vai"));
-    const QString tool = QStringLiteral(SINTAREL_TOOLS_DIR "/tool_archive_appender");
     QProcess a, b;
-    a.start(tool, {path, QStringLiteral("A"), QStringLiteral("500")});
-    b.start(tool, {path, QStringLiteral("B"), QStringLiteral("500")});
-    QVERIFY(a.waitForFinished(120000));
-    QVERIFY(b.waitForFinished(120000));
+    a.start(kTool, {path, QStringLiteral("A"), QStringLiteral("1000")});
+    b.start(kTool, {path, QStringLiteral("B"), QStringLiteral("1000")});
+    QVERIFY(a.waitForFinished(180000));
+    QVERIFY(b.waitForFinished(180000));
     QCOMPARE(a.exitCode(), 0);
     QCOMPARE(b.exitCode(), 0);
-    QCOMPARE(QFileInfo(path).size(), 1000 * TScheda::kSize);
+    QCOMPARE(QFileInfo(path).size(), 2000 * TScheda::kSize);
     int countA = 0, countB = 0;
     SessionFile::forEach(path, [&](qint64, const TScheda &r) {
-        const QString name = r.text(F::Concorrente);
-        countA += name.startsWith(u'A');
-        countB += name.startsWith(u'B');
-        QCOMPARE(r.text(F::Note), name); // each record whole, not two halves
+        checkWhole(r);
+        countA += r.text(F::Concorrente).startsWith(u'A');
+        countB += r.text(F::Concorrente).startsWith(u'B');
     });
-    QCOMPARE(countA, 500);
-    QCOMPARE(countB, 500);
+    QCOMPARE(countA, 1000);
+    QCOMPARE(countB, 1000);
+}
+
+void TestSessionFile::overwriteRacingAppend()
+{
+    const QString path = m_dir.filePath(QStringLiteral("corsa.vai"));
+    {
+        SessionFile file(path);
+        TScheda first = TScheda::blank();
+        first.setText(F::Concorrente, QStringLiteral("O"));
+        first.setText(F::Note, QStringLiteral("O"));
+        first.setText(F::Gare, QString(5000, u'O'));
+        file.append(first);
+        file.close();
+    }
+    QProcess writer, appender;
+    writer.start(kTool, {path, QStringLiteral("W"), QStringLiteral("500"), QStringLiteral("overwrite")});
+    appender.start(kTool, {path, QStringLiteral("P"), QStringLiteral("500")});
+    QVERIFY(writer.waitForFinished(180000));
+    QVERIFY(appender.waitForFinished(180000));
+    QCOMPARE(writer.exitCode(), 0);
+    QCOMPARE(appender.exitCode(), 0);
+    QCOMPARE(QFileInfo(path).size(), 501 * TScheda::kSize);
+    SessionFile::forEach(path, [&](qint64 index, const TScheda &r) {
+        checkWhole(r);
+        if (index == 0)
+            QCOMPARE(r.text(F::Concorrente), QStringLiteral("W499"));
+    });
+}
+
+void TestSessionFile::killedWriterLosesAtMostTheLastRecord()
+{
+    const QString path = m_dir.filePath(QStringLiteral("interrotto.vai"));
+    QProcess p;
+    p.start(kTool, {path, QStringLiteral("K"), QStringLiteral("0"), QStringLiteral("forever")});
+    QVERIFY(p.waitForReadyRead(30000));
+    QTest::qWait(300);
+    p.kill(); // SIGKILL, in the middle of whatever it was doing
+    QVERIFY(p.waitForFinished(30000));
+    const qint64 size = QFileInfo(path).size();
+    const qint64 whole = size / TScheda::kSize;
+    QVERIFY(whole >= 1);
+    qint64 expected = 0;
+    SessionFile::forEach(path, [&](qint64 index, const TScheda &r) {
+        // Only the very last record may be the one being written.
+        if (index + 1 < whole) {
+            checkWhole(r);
+            QCOMPARE(r.text(F::Concorrente), QStringLiteral("K%1").arg(expected));
+        }
+        ++expected;
+    });
+    QCOMPARE(expected, whole);
 }
 
 SINTAREL_TEST_MAIN(TestSessionFile)
