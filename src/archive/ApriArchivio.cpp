@@ -1,5 +1,6 @@
 #include "archive/ApriArchivio.h"
 
+#include "archive/InstructionBanner.h"
 #include "archive/SessionList.h"
 #include "archive/catalogue.h"
 #include "common/Fonts.h"
@@ -7,9 +8,11 @@
 #include "common/Messages.h"
 #include "common/text.h"
 #include "editor/Torneo.h"
+#include "help/HelpActions.h"
 #include "shell/AppContext.h"
 #include "shell/Avvio.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 
@@ -18,14 +21,40 @@ TfrmApriArchivio::TfrmApriArchivio(AppContext &app)
                        QStringLiteral(" Sintarel - Apertura sessione"), QColor(0x42, 0x7A, 0xA8), Qt::white)
 {
     QWidget *p = panel();
+    icoIstruzioni = new InstructionBanner(
+        QStringLiteral("Apertura sessione"),
+        {QStringLiteral(
+             "Selezionare la sessione nell'elenco sottostante e premere il pulsante Apri archivio."),
+         QStringLiteral("Fare clic sull'icona del cestino per eliminare la sessione selezionata."),
+         QStringLiteral("Premere Annulla per uscire da questa schermata senza aprire una sessione.")},
+        p);
+    icoIstruzioni->setGeometry(60, 20, 875, 136);
+
+    panFiles = new QFrame(p);
+    panFiles->setObjectName(QStringLiteral("panFiles"));
+    panFiles->setStyleSheet(
+        QStringLiteral("QFrame#panFiles { background-color: #FFEBCD; border: 1px solid #C8A878; "
+                       "border-radius: 8px; }"));
+    panFiles->setGeometry(140, 210, 715, 310);
     lstFiles = makeSessionListBox(p);
-    lstFiles->setGeometry(150, 170, 695, 340);
+    lstFiles->setGeometry(150, 220, 695, 290);
+
+    btnElimina = new ImageButton(QStringLiteral("btnElimina"), p);
+    btnElimina->setPicture(QStringLiteral(":/pictures/archivio_cestino.svg"));
+    btnElimina->setAccessibleName(QStringLiteral("Elimina sessione"));
+    btnElimina->setAccessibleDescription(QStringLiteral("Elimina la sessione selezionata"));
+    btnElimina->setGeometry(805, 166, 40, 40);
+
+    imgGuida = new ImageButton(QStringLiteral("imgGuida"), p);
+    imgGuida->setPicture(QStringLiteral(":/pictures/guida.svg"));
+    imgGuida->setAccessibleName(QStringLiteral("Guida"));
+    imgGuida->setGeometry(943, 640, 42, 42);
 
     lblCreati = new QLabel(QStringLiteral("Sono state create 0 sessioni."), p);
     lblCreati->setObjectName(QStringLiteral("lblCreati"));
     lblCreati->setFont(fonts::verdana(12));
     lblCreati->setStyleSheet(QStringLiteral("color: green;"));
-    lblCreati->setGeometry(150, 516, 695, 26);
+    lblCreati->setGeometry(150, 526, 695, 26);
 
     btnAnnulla = new ImageButton(QStringLiteral("btnAnnulla"), p);
     btnAnnulla->setLook(ImageButton::Look::Bar);
@@ -46,6 +75,8 @@ TfrmApriArchivio::TfrmApriArchivio(AppContext &app)
 
     connect(btnApri, &ImageButton::clicked, this, &TfrmApriArchivio::btnApriClick);
     connect(btnAnnulla, &ImageButton::clicked, this, &TfrmApriArchivio::btnAnnullaClick);
+    connect(btnElimina, &ImageButton::clicked, this, &TfrmApriArchivio::btnEliminaClick);
+    connect(imgGuida, &ImageButton::clicked, this, &TfrmApriArchivio::imgGuidaClick);
 }
 
 void TfrmApriArchivio::fillList()
@@ -77,6 +108,44 @@ void TfrmApriArchivio::btnApriClick()
     lblFile->setText(catalogue::sessionPath(app().programFolder(), item->text()));
     lblMemory->setText(QStringLiteral("password"));
     close();
+}
+
+void TfrmApriArchivio::btnEliminaClick()
+{
+    Messages &messages = app().messages();
+    if (lstFiles->count() == 0) {
+        messages.warning(this, QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione."));
+        return;
+    }
+    QListWidgetItem *item = lstFiles->currentItem();
+    if (!item || !item->isSelected()) {
+        messages.warning(
+            this, QStringLiteral("Attenzione: selezionare dall'elenco la sessione da eliminare prima di "
+                                 "premere il pulsante del cestino."));
+        return;
+    }
+    if (!messages.confirm(
+            this, QStringLiteral("Si sta per eliminare la sessione selezionata. Si ricorda che il file "
+                                 "eliminato non potrà essere recuperato.\r\n\r\nSi conferma "
+                                 "l'eliminazione dell'archivio?")))
+        return;
+    lblFile->setText(catalogue::sessionPath(app().programFolder(), item->text()));
+    if (catalogue::deleteSession(lblFile->text()))
+        messages.information(this, QStringLiteral("La sessione è stata eliminata con successo."));
+    else
+        messages.warning(this,
+                         QStringLiteral("Attenzione: non è stato possibile eliminare la sessione "
+                                        "selezionata.\r\n\r\nAccertarsi che il file non sia in uso e di "
+                                        "possedere i privilegi di scrittura nella cartella di installazione "
+                                        "del programma."));
+    lblMemory->setText(QStringLiteral("avvio"));
+    lblFile->clear();
+    fillList();
+}
+
+void TfrmApriArchivio::imgGuidaClick()
+{
+    help::openTopic(app(), this, QStringLiteral("Gestione sessioni d'esame"));
 }
 
 void TfrmApriArchivio::btnAnnullaClick()

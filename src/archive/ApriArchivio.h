@@ -3,6 +3,8 @@
 #include "common/FullScreenWindow.h"
 
 class ImageButton;
+class InstructionBanner;
+class QFrame;
 class QLabel;
 class QListWidget;
 
@@ -14,10 +16,14 @@ class TfrmApriArchivio : public FullScreenWindow
 public:
     explicit TfrmApriArchivio(AppContext &app);
 
+    InstructionBanner *icoIstruzioni;
+    QFrame *panFiles; // blanched-almond panel under the list
     QListWidget *lstFiles;
     QLabel *lblCreati;
+    ImageButton *btnElimina;
     ImageButton *btnApri;
     ImageButton *btnAnnulla;
+    ImageButton *imgGuida;
     QLabel *lblFile;
     QLabel *lblMemory;
 
@@ -28,6 +34,8 @@ protected:
 private slots:
     void btnApriClick();
     void btnAnnullaClick();
+    void btnEliminaClick();
+    void imgGuidaClick();
 
 private:
     void fillList();

@@ -3,6 +3,7 @@
 #include "common/FullScreenWindow.h"
 
 class ImageButton;
+class InstructionBanner;
 class QLabel;
 class QLineEdit;
 
@@ -13,12 +14,20 @@ class TfrmCreaArchivio : public FullScreenWindow
 public:
     explicit TfrmCreaArchivio(AppContext &app);
 
+    InstructionBanner *icoIstruzioni;
+    QLineEdit *txtFile; // the new session's name
+    ImageButton *btnApplica;
     ImageButton *btnAnnulla;
-    QLabel *lblFile;
+    ImageButton *imgGuida;
+    QLabel *lblFile; // hidden: path being created
 
 protected:
+    void FormShow() override;
     void FormClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
+    void btnApplicaClick();
     void btnAnnullaClick();
+    void imgGuidaClick();
 };
