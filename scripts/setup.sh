@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-translations-l10n
   qt6-gtk-platformtheme libgl-dev
   fonts-liberation2 fonts-dejavu-core
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth imagemagick
+  python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-x11
 )
 
 missing=()
