@@ -1,15 +1,17 @@
 #include "export/ExportActions.h"
 
-#include "common/errors.h"
+#include "export/ExpTorneo.h"
 
-// Placeholder until the window is built: the editor reports it through the general
-// error report instead of doing nothing.
+#include <memory>
+
 namespace exporting
 {
 
-void openExport(AppContext &, QWidget *)
+void openExport(AppContext &app, QWidget *editor)
 {
-    throw SintarelError(QStringLiteral("Funzione non ancora disponibile."));
+    // A fresh window for every opening, destroyed when it closes.
+    auto window = std::make_unique<TfrmExpTorneo>(app, editor);
+    window->exec();
 }
 
 } // namespace exporting

@@ -1,0 +1,133 @@
+#include "export/spreadsheet.h"
+
+#include "common/cp1252.h"
+#include "common/errors.h"
+#include "common/text.h"
+
+#include <QFile>
+
+namespace spreadsheet
+{
+
+namespace
+{
+
+// Everything before the first data row.
+QByteArray head()
+{
+    static const char *const kPieces[] = {
+        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+        "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"http://www.w3.org/TR/REC-html40\">",
+        "<head>",
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
+        "<!--[if gte mso 9]><xml>",
+        "<x:ExcelWorkbook>",
+        "<x:ExcelWorksheets>",
+        "<x:ExcelWorksheet>",
+        "<x:Name>Candidati esaminati</x:Name>",
+        "<x:WorksheetOptions>",
+        "<x:Selected/>",
+        "<x:Panes>",
+        "<x:Pane>",
+        "<x:Number>1</x:Number>",
+        "<x:ActiveRow>3</x:ActiveRow>",
+        "</x:Pane>",
+        "</x:Panes>",
+        "<x:ProtectContents>False</x:ProtectContents>",
+        "<x:ProtectObjects>False</x:ProtectObjects>",
+        "<x:ProtectScenarios>False</x:ProtectScenarios>",
+        "</x:WorksheetOptions>",
+        "</x:ExcelWorksheet>",
+        "</x:ExcelWorksheets>",
+        "</x:ExcelWorkbook>",
+        "</xml><![endif]-->",
+        "</head>",
+        "<body>",
+        "<table x:str>",
+        "<tr>",
+    };
+    static const struct {
+        const char *width;
+        const char *title;
+    } kHeader[] = {
+        {"300", "Candidato"},        {"200", "Codice fiscale"}, {"250", "Provenienza"}, {"180", "Data esame"},
+        {"200", "Punteggio totale"}, {"400", "Note"},           {"180", "Idoneo"},
+    };
+    QByteArray out;
+    for (const char *piece : kPieces)
+        out += piece;
+    for (const auto &h : kHeader) {
+        out += "<td style=\"text-align: left; font-weight: bold;\" width=";
+        out += h.width;
+        out += '>';
+        out += h.title;
+        out += "</td>";
+    }
+    out += "</tr>";
+    return out;
+}
+
+} // namespace
+
+QString fileName()
+{
+    return QStringLiteral("Sessione_Esame.xls");
+}
+
+QString escaped(const QString &cell)
+{
+    QString out;
+    out.reserve(cell.size());
+    for (QChar c : cell) {
+        switch (c.unicode()) {
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QByteArray document(qsizetype rowCount, const std::function<QString(qsizetype, int)> &cell)
+{
+    static const QByteArray kHead = head();
+    static const QByteArray kCellOpen = QByteArrayLiteral("<td style=\"text-align: left;\">");
+
+    QByteArray out;
+    // Roughly what a row of short texts takes, so large sessions grow the buffer rarely.
+    out.reserve(kHead.size() + rowCount * 320 + 64);
+    out += kHead;
+    for (qsizetype r = 0; r < rowCount; ++r) {
+        out += "<tr>";
+        for (int c = 0; c < kWrittenColumns; ++c) {
+            out += kCellOpen;
+            out += cp1252::encode(escaped(text::trimmed(cell(r, c))));
+            out += "</td>";
+        }
+        out += "</tr>";
+    }
+    out += "</table></body></html>";
+    return out;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw SintarelError(QStringLiteral("Impossibile creare il file %1").arg(path));
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        throw SintarelError(QStringLiteral("Scrittura non riuscita nel file %1").arg(path));
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        throw SintarelError(QStringLiteral("Scrittura non riuscita nel file %1").arg(path));
+}
+
+} // namespace spreadsheet
