@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   poppler-utils xvfb xauth imagemagick
   python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-x11
+  clang libclang-rt-14-dev
 )
 
 missing=()

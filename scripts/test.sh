@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Set-up, build and run the whole test suite headless.
+# Set-up, build, then every check headless: the test suite built with the
+# address and undefined-behaviour sanitizers, the fuzz targets for a bounded
+# time, and last the test suite of the Release build (its summary ends the run).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
+echo "== sanitizers"
+"$root/scripts/sanitize.sh" | tail -n 3
+echo "== fuzzing"
+"$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-60}"
+echo "== tests"
 cd "$root/build"
 export QT_QPA_PLATFORM=offscreen
 ctest --output-on-failure -j "${JOBS:-2}" --timeout 300
