@@ -7,7 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 echo "== sanitizers"
-"$root/scripts/sanitize.sh" | tail -n 3
+"$root/scripts/sanitize.sh"
 echo "== fuzzing"
 "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-60}"
 echo "== tests"
