@@ -1,20 +1,50 @@
 #include "tools/ToolActions.h"
 
-#include "common/errors.h"
+#include "common/text.h"
+#include "editor/Torneo.h"
+#include "shell/AppContext.h"
+#include "tools/Calcolatrice_Scientifica.h"
+#include "tools/CodFisc.h"
+#include "tools/PartitaIVA.h"
 
-// Placeholder until the window is built: the editor reports it through the general
-// error report instead of doing nothing.
+#include <QLineEdit>
+
+#include <memory>
+
 namespace tools
 {
 
-void openTaxCodeCheck(AppContext &, QWidget *)
+namespace
 {
-    throw SintarelError(QStringLiteral("Funzione non ancora disponibile."));
+bool onlyDigits(const QString &s)
+{
+    for (QChar c : s) {
+        if (c.unicode() < u'0' || c.unicode() > u'9')
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+void openTaxCodeCheck(AppContext &app, QWidget *editor)
+{
+    // The field may hold a fiscal code or a VAT number: digits alone mean the latter.
+    const QString code = text::trimmed(app.frmTorneo()->txtResponsabile->text());
+    if (!code.isEmpty() && onlyDigits(code)) {
+        auto window = std::make_unique<TfrmPartitaIva>(app, editor);
+        window->placeText(code);
+        window->exec();
+    } else {
+        auto window = std::make_unique<TfrmCodFisc>(app, editor);
+        window->placeText(code);
+        window->exec();
+    }
 }
 
-void openCalculator(AppContext &, QWidget *)
+void openCalculator(AppContext &app, QWidget *editor)
 {
-    throw SintarelError(QStringLiteral("Funzione non ancora disponibile."));
+    auto window = std::make_unique<TfrmCalcolatrice_Scientifica>(app, app.frmTorneo()->txtPunteggio, editor);
+    window->exec();
 }
 
 } // namespace tools
