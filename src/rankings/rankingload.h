@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Reading a session into the lines of the two rankings: one sequential pass over
+// the file, decoding only the fields a line shows.
+namespace ranking
+{
+
+struct Loaded {
+    QStringList lines;
+    bool complete = true; // false when opening or reading failed part way
+};
+
+// The merit ranking: every record, from the highest score down, each line with
+// its position (1, 2, 3 ...). A missing file is created empty. When opening or
+// reading fails no line is given.
+Loaded loadMerit(const QString &path);
+
+// The alphabetical ranking: one candidate line per record with a score (trimmed,
+// not empty), in sorted-list order. A missing file is created empty. When
+// reading fails part way the lines read so far are given, sorted.
+Loaded loadAlphabetical(const QString &path);
+
+} // namespace ranking
