@@ -24,6 +24,15 @@ bool onlyDigits(const QString &s)
     }
     return true;
 }
+
+// A window manager gives the focus back to the owner when a modal window closes;
+// without one (a bare X server) nothing would, and the editor's field focus rules
+// would never run. Activating the owner does what the window manager would.
+void returnToEditor(QWidget *editor)
+{
+    if (editor && editor->isVisible())
+        editor->window()->activateWindow();
+}
 } // namespace
 
 void openTaxCodeCheck(AppContext &app, QWidget *editor)
@@ -39,12 +48,16 @@ void openTaxCodeCheck(AppContext &app, QWidget *editor)
         window->placeText(code);
         window->exec();
     }
+    returnToEditor(editor);
 }
 
 void openCalculator(AppContext &app, QWidget *editor)
 {
     auto window = std::make_unique<TfrmCalcolatrice_Scientifica>(app, app.frmTorneo()->txtPunteggio, editor);
     window->exec();
+    // The import has put the focus on the score field: the field must really get it,
+    // so that leaving it later (Save included) normalises the imported score.
+    returnToEditor(editor);
 }
 
 } // namespace tools

@@ -1,9 +1,11 @@
+#include "archive/record.h"
 #include "common/ImageButton.h"
 #include "editor/Torneo.h"
 #include "support/testapp.h"
 #include "tools/Calcolatrice_Scientifica.h"
 #include "tools/ToolActions.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,6 +62,7 @@ private slots:
     void import();
     void stateAcrossOpenings();
     void importIntoEditor();
+    void importedScoreIsSaved();
 };
 
 void TestCalcolatrice::keySequences_data()
@@ -353,6 +356,40 @@ void TestCalcolatrice::importIntoEditor()
     QCOMPARE(editor->txtPunteggio->text(), QStringLiteral("57,5"));
     QCOMPARE(editor->focusWidget(), editor->txtPunteggio);
     QVERIFY(!editor->findChild<QWidget *>(QStringLiteral("frmCalcolatrice_Scientifica")));
+}
+
+// The road a user takes: the editor's calculator button, 27,5 + 30, Importa, Save;
+// the editor's own rules turn the imported 57,5 into the stored 57,50.
+void TestCalcolatrice::importedScoreIsSaved()
+{
+    TestApp t;
+    t.writeFile(QStringLiteral("S.vai"), {});
+    TfrmTorneo *editor = t->frmTorneo();
+    editor->lblFile->setText(t.path(QStringLiteral("S.vai")));
+    editor->lblNome->setText(QStringLiteral("S"));
+    editor->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    editor->txtConcorrente->setText(QStringLiteral("Anna Bianchi"));
+    whenModal([&](QWidget *w) {
+        click(w, QStringLiteral("2 7 , 5 + 3 0 ="));
+        QTest::mouseClick(getChild<QPushButton>(w, QStringLiteral("btnImporta")), Qt::LeftButton);
+    });
+    QTest::mouseClick(editor->btnCalcolatrice, Qt::LeftButton);
+    QCOMPARE(editor->txtPunteggio->text(), QStringLiteral("57,5"));
+    QCOMPARE(editor->focusWidget(), editor->txtPunteggio);
+    // The editor is active again, even without a window manager to see to it.
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    QCOMPARE(QApplication::focusWidget(), editor->txtPunteggio);
+    QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
+    QCOMPARE(t.messages().take(),
+             QList<Shown>(
+                 {{Kind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio.")}}));
+    const QByteArray file = t.readFile(QStringLiteral("S.vai"));
+    QCOMPARE(file.size(), TScheda::kSize);
+    TScheda stored;
+    memcpy(stored.bytes(), file.constData(), TScheda::kSize);
+    QCOMPARE(stored.text(TScheda::Field::Punteggio), QStringLiteral("57,50"));
+    QCOMPARE(editor->txtPunteggio->text(), QStringLiteral("57,50"));
 }
 
 SINTAREL_TEST_MAIN(TestCalcolatrice)
