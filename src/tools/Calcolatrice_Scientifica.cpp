@@ -198,7 +198,7 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(AppContext &app, QLin
     for (QPushButton *b : {btnChiudi, btnImporta}) {
         b->setFont(fonts::verdana(10, true));
         b->setCursor(Qt::PointingHandCursor);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true); // Enter presses the button that has the focus
     }
 
     connect(btnImporta, &QPushButton::clicked, this, &TfrmCalcolatrice_Scientifica::btnImportaClick);

@@ -69,7 +69,7 @@ TaxCheckWindow::TaxCheckWindow(AppContext &app, const Look &look, QWidget *paren
     for (QPushButton *b : {btnControlla, btnChiudi}) {
         b->setFont(fonts::verdana(10, true));
         b->setCursor(Qt::PointingHandCursor);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true); // Enter presses the button that has the focus
     }
 
     setTabOrder(m_field, btnControlla);

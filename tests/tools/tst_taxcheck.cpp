@@ -41,7 +41,8 @@ private slots:
     void codFiscCheck_data();
     void codFiscCheck();
     void codFiscTyping();
-    void codFiscEnterAndClose();
+    void codFiscEnter();
+    void codFiscClose();
     void partitaIvaCheck_data();
     void partitaIvaCheck();
     void partitaIvaKeyFilter();
@@ -141,7 +142,7 @@ void TestTaxCheck::codFiscTyping()
     QCOMPARE(frm.txtCodFisc->text(), QStringLiteral("ABCDEFGHIJKLMNOX"));
 }
 
-void TestTaxCheck::codFiscEnterAndClose()
+void TestTaxCheck::codFiscEnter()
 {
     TestApp t;
     TfrmCodFisc frm(t.app());
@@ -152,6 +153,18 @@ void TestTaxCheck::codFiscEnterAndClose()
     QCOMPARE(frm.focusWidget(), frm.btnControlla);
     QCOMPARE(t.messages().take(), QList<Shown>());
     QVERIFY(frm.isVisible());
+    // Enter again, now on the button, checks.
+    QTest::keyClick(frm.btnControlla, Qt::Key_Return);
+    QCOMPARE(t.messages().take(), QList<Shown>({{Kind::Information, kCodValid}}));
+    QVERIFY(!frm.isVisible());
+}
+
+void TestTaxCheck::codFiscClose()
+{
+    TestApp t;
+    TfrmCodFisc frm(t.app());
+    frm.show();
+    typeText(frm.txtCodFisc, QStringLiteral("AAAAAAAAAAAAAAAI"));
     // Chiudi closes without a check.
     QTest::mouseClick(frm.btnChiudi, Qt::LeftButton);
     QCOMPARE(t.messages().take(), QList<Shown>());
