@@ -308,27 +308,30 @@ void TestCalcolatrice::import()
 void TestCalcolatrice::stateAcrossOpenings()
 {
     TestApp t;
-    QLineEdit score;
+    TfrmTorneo *editor = t->frmTorneo();
+    editor->txtPunteggio->setText(QStringLiteral("0,00"));
     QString reopened, finished;
-    {
-        TfrmCalcolatrice_Scientifica frm(t.app(), &score);
-        frm.show();
-        QVERIFY(click(&frm, QStringLiteral("5 +")));
-        QTest::mouseClick(frm.btnChiudi, Qt::LeftButton);
-        QVERIFY(!frm.isVisible());
-    }
-    {
-        TfrmCalcolatrice_Scientifica frm(t.app(), &score);
-        frm.show();
-        reopened = shown(frm);
-        QVERIFY(click(&frm, QStringLiteral("3 =")));
-        finished = shown(frm);
-    }
+    whenModal([&](QWidget *w) {
+        click(w, QStringLiteral("5 +"));
+        QTest::mouseClick(getChild<QPushButton>(w, QStringLiteral("btnChiudi")), Qt::LeftButton);
+    });
+    tools::openCalculator(t.app(), editor);
+    whenModal([&](QWidget *w) {
+        reopened = getChild<QLabel>(w, QStringLiteral("Edit1"))->text();
+        click(w, QStringLiteral("3 ="));
+        finished = getChild<QLabel>(w, QStringLiteral("Edit1"))->text();
+        QTest::mouseClick(getChild<QPushButton>(w, QStringLiteral("btnChiudi")), Qt::LeftButton);
+    });
+    tools::openCalculator(t.app(), editor);
     QCOMPARE(reopened, QStringLiteral("0"));
     QCOMPARE(finished, QStringLiteral("8"));
-    QCOMPARE(score.text(), QString());
+    // "Annulla" imports nothing.
+    QCOMPARE(editor->txtPunteggio->text(), QStringLiteral("0,00"));
+    QCOMPARE(t.messages().take(), QList<Shown>());
+
     // Another run starts from zero.
     TestApp other;
+    QLineEdit score;
     TfrmCalcolatrice_Scientifica frm(other.app(), &score);
     frm.show();
     QVERIFY(click(&frm, QStringLiteral("3 =")));
