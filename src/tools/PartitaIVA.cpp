@@ -19,8 +19,10 @@ TfrmPartitaIva::TfrmPartitaIva(AppContext &app, QWidget *parent)
           parent)
 {
     txtPartitaIva = field();
-    // Only the digit keys type here; pasting from the context menu would bypass that.
+    // Only the digit keys type here; pasting from the context menu or dropping text
+    // would bypass that.
     txtPartitaIva->setContextMenuPolicy(Qt::NoContextMenu);
+    txtPartitaIva->setAcceptDrops(false);
 }
 
 // txtPartitaIvaKeyDown: digits, Backspace, Delete and the two arrows; any other key
