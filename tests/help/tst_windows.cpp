@@ -1,3 +1,4 @@
+#include "archive/sessionfile.h"
 #include "common/ImageButton.h"
 #include "help/Guida.h"
 #include "help/HelpActions.h"
@@ -10,12 +11,16 @@
 #include "shell/Avvio.h"
 #include "support/testapp.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+
+#include <memory>
 
 namespace
 {
@@ -33,11 +38,33 @@ struct Seen {
     QList<QColor> colours; // the link's colour after each step a test took
 };
 
+// Runs fn on the next modal window to come up while this object lives. Unlike
+// a watch that outlives its test, a window that never opens leaves nothing
+// behind to act on a later test's windows.
+class ModalWatch
+{
+public:
+    explicit ModalWatch(std::function<void(QWidget *)> fn)
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this, fn]() {
+            if (QWidget *w = QApplication::activeModalWidget()) {
+                m_timer.stop();
+                fn(w);
+            }
+        });
+        m_timer.start();
+    }
+
+private:
+    QTimer m_timer;
+};
+
 // Runs steps on the next modal window, notes what it showed, then closes it
 // with its "Chiudi" button, so a failed check never leaves the test hanging.
-void onNextModal(Seen &seen, std::function<void(QWidget *, Seen &)> steps = {})
+std::unique_ptr<ModalWatch> onNextModal(Seen &seen, std::function<void(QWidget *, Seen &)> steps = {})
 {
-    whenModal([&seen, steps](QWidget *w) {
+    return std::make_unique<ModalWatch>([&seen, steps](QWidget *w) {
         seen.window = w;
         seen.objectName = w->objectName();
         seen.caption = w->windowTitle();
@@ -105,6 +132,8 @@ class TestWindows : public QObject
 private slots:
     void helpButtons_data();
     void helpButtons();
+    void helpButtonsOfOpenedWindows_data();
+    void helpButtonsOfOpenedWindows();
     void startScreenIcons_data();
     void startScreenIcons();
     void helpWindow();
@@ -147,7 +176,7 @@ void TestWindows::helpButtons()
     QVERIFY2(b, qPrintable(window + QStringLiteral(" has no ") + button));
 
     Seen seen;
-    onNextModal(seen);
+    auto watch = onNextModal(seen);
     b->click();
     QCOMPARE(seen.objectName, QStringLiteral("frmGuida"));
     QCOMPARE(seen.title, title);
@@ -155,6 +184,78 @@ void TestWindows::helpButtons()
     QVERIFY(seen.window.isNull()); // destroyed on closing
     QVERIFY(t.shell().opened.isEmpty());
     QVERIFY(t.messages().take().isEmpty());
+}
+
+void TestWindows::helpButtonsOfOpenedWindows_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("alphabetical ranking") << "frmApriClassifica"
+                                          << "btnApri"
+                                          << "imgGuida" << helptopics::rankingTitle();
+    QTest::newRow("merit ranking") << "frmApriClassifica"
+                                   << "btnExcel"
+                                   << "imgGuida" << helptopics::rankingTitle();
+    QTest::newRow("spreadsheet export") << "frmTorneo"
+                                        << "cmdExcel"
+                                        << "cmdGuida" << helptopics::exportTitle();
+}
+
+// The windows opened on demand over a session: their help buttons too open
+// their topic, on top of them.
+void TestWindows::helpButtonsOfOpenedWindows()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, opener);
+    QFETCH(QString, button);
+    QFETCH(QString, title);
+    TestApp t;
+    const QString session = t.path(QStringLiteral("Prova.vai"));
+    {
+        SessionFile file(session);
+        TScheda r = TScheda::blank();
+        r.setText(TScheda::Field::Concorrente, QStringLiteral("Rossi Anna"));
+        r.setText(TScheda::Field::Email, QStringLiteral("15/06/2026"));
+        r.setText(TScheda::Field::Punteggio, QStringLiteral("80,00"));
+        r.setEligible(true);
+        file.append(r);
+        file.close();
+    }
+    QWidget *w = topLevel(window);
+    QVERIFY2(w, qPrintable(window));
+    if (auto *l = w->findChild<QLabel *>(QStringLiteral("lblFile")))
+        l->setText(session);
+    if (auto *l = w->findChild<QLabel *>(QStringLiteral("lblNome")))
+        l->setText(QStringLiteral("Prova"));
+    w->show();
+    if (auto *list = w->findChild<QAbstractItemView *>(QStringLiteral("lstFiles"))) {
+        QVERIFY(list->model() && list->model()->rowCount() == 1);
+        list->setCurrentIndex(list->model()->index(0, 0));
+    }
+    auto *open = getChild<QAbstractButton>(w, opener);
+    QVERIFY2(open, qPrintable(window + QStringLiteral(" has no ") + opener));
+
+    QString openedName;
+    bool hadButton = false;
+    Seen seen;
+    std::unique_ptr<ModalWatch> helpWatch;
+    ModalWatch openedWatch([&](QWidget *opened) {
+        openedName = opened->objectName();
+        if (auto *help = opened->findChild<QAbstractButton *>(button)) {
+            hadButton = true;
+            helpWatch = onNextModal(seen);
+            help->click();
+        }
+        opened->close();
+    });
+    open->click();
+    QVERIFY2(hadButton, qPrintable(openedName + QStringLiteral(" has no ") + button));
+    QCOMPARE(seen.objectName, QStringLiteral("frmGuida"));
+    QCOMPARE(seen.title, title);
+    QCOMPARE(seen.text, shownText(title));
+    QVERIFY(seen.window.isNull());
 }
 
 void TestWindows::startScreenIcons_data()
@@ -183,7 +284,7 @@ void TestWindows::startScreenIcons()
     TestApp t;
     t->frmAvvio()->showWindow();
     Seen seen;
-    onNextModal(seen);
+    auto watch = onNextModal(seen);
     QTest::mouseClick(getChild<ImageButton>(t->frmAvvio(), icon), Qt::LeftButton);
     QCOMPARE(seen.objectName, window);
     QCOMPARE(seen.caption, caption);
@@ -201,7 +302,7 @@ void TestWindows::helpWindow()
 {
     TestApp t;
     Seen seen;
-    onNextModal(seen, [](QWidget *w, Seen &s) {
+    auto watch = onNextModal(seen, [](QWidget *w, Seen &s) {
         auto *memo = getChild<QPlainTextEdit>(w, QStringLiteral("txtGuida"));
         if (memo && memo->isReadOnly() && memo->lineWrapMode() == QPlainTextEdit::WidgetWidth)
             s.colours << Qt::green; // read-only, word-wrapped memo
@@ -235,7 +336,7 @@ void TestWindows::manualLinkWithBlanksInFolder()
     AppContext app(std::move(s));
 
     Seen seen;
-    onNextModal(seen, [](QWidget *w, Seen &) {
+    auto watch = onNextModal(seen, [](QWidget *w, Seen &) {
         if (auto *link = w->findChild<TextLink *>(QStringLiteral("lnkWeb")))
             QTest::mouseClick(link, Qt::LeftButton);
     });
@@ -250,7 +351,7 @@ void TestWindows::infoWindowMailLink()
 {
     TestApp t;
     Seen seen;
-    onNextModal(seen, [](QWidget *w, Seen &s) {
+    auto watch = onNextModal(seen, [](QWidget *w, Seen &s) {
         pressLinkAndIcon(w, s, QStringLiteral("imgEmail"));
         if (auto *link = w->findChild<TextLink *>(QStringLiteral("lnkWeb")))
             s.text = link->text();
@@ -273,7 +374,7 @@ void TestWindows::splashWindowWebLink()
 {
     TestApp t;
     Seen seen;
-    onNextModal(seen, [](QWidget *w, Seen &s) {
+    auto watch = onNextModal(seen, [](QWidget *w, Seen &s) {
         pressLinkAndIcon(w, s, QStringLiteral("imgWeb"));
         if (auto *link = w->findChild<TextLink *>(QStringLiteral("lnkWeb")))
             s.text = link->text();
@@ -303,11 +404,11 @@ void TestWindows::placement()
     QVERIFY((screenCentre - ownerCentre).manhattanLength() > 100);
 
     Seen guida, info, splash;
-    onNextModal(guida);
+    auto watchGuida = onNextModal(guida);
     help::openTopic(t.app(), &owner, helptopics::exportTitle());
-    onNextModal(info);
+    auto watchInfo = onNextModal(info);
     help::openInfo(t.app(), &owner);
-    onNextModal(splash);
+    auto watchSplash = onNextModal(splash);
     help::openSplash(t.app(), &owner);
     QVERIFY2((guida.centre - screenCentre).manhattanLength() <= 4,
              qPrintable(QStringLiteral("%1,%2").arg(guida.centre.x()).arg(guida.centre.y())));
@@ -326,14 +427,14 @@ void TestWindows::helpWindowsInTurnAreIndependent()
 {
     TestApp t;
     Seen first, second;
-    onNextModal(first, [](QWidget *w, Seen &s) {
+    auto watchFirst = onNextModal(first, [](QWidget *w, Seen &s) {
         if (auto *link = w->findChild<TextLink *>(QStringLiteral("lnkWeb"))) {
             QTest::mousePress(link, Qt::LeftButton);
             s.colours << link->color();
         }
     });
     help::openTopic(t.app(), t->frmAvvio(), helptopics::exportTitle());
-    onNextModal(second);
+    auto watchSecond = onNextModal(second);
     help::openTopic(t.app(), t->frmAvvio(), helptopics::sessionTitle());
 
     QCOMPARE(first.colours, QList<QColor>{TextLink::kOrange});
@@ -353,7 +454,7 @@ void TestWindows::unknownTitleStillOpens()
     TestApp t;
     Seen seen;
     QTest::ignoreMessage(QtWarningMsg, "help::openTopic: no topic titled \"Argomento inesistente\"");
-    onNextModal(seen);
+    auto watch = onNextModal(seen);
     help::openTopic(t.app(), t->frmAvvio(), QStringLiteral("Argomento inesistente"));
     QCOMPARE(seen.objectName, QStringLiteral("frmGuida"));
     QCOMPARE(seen.title, QStringLiteral("Argomento inesistente"));
