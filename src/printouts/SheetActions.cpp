@@ -1,20 +1,24 @@
 #include "printouts/SheetActions.h"
 
-#include "common/errors.h"
+#include "printouts/AnteprimaPagina.h"
+#include "printouts/StampaPagina.h"
 
-// Placeholder until the window is built: the editor reports it through the general
-// error report instead of doing nothing.
+#include <memory>
+
 namespace sheet
 {
 
-void openPreview(AppContext &, QWidget *)
+// A fresh window for every click, owned by the editor and destroyed when it closes.
+void openPreview(AppContext &app, QWidget *editor)
 {
-    throw SintarelError(QStringLiteral("Funzione non ancora disponibile."));
+    auto window = std::make_unique<TfrmAnteprimaPagina>(app, editor);
+    window->exec();
 }
 
-void openPrint(AppContext &, QWidget *)
+void openPrint(AppContext &app, QWidget *editor)
 {
-    throw SintarelError(QStringLiteral("Funzione non ancora disponibile."));
+    auto window = std::make_unique<TfrmStampaPagina>(app, editor);
+    window->exec();
 }
 
 } // namespace sheet
