@@ -5,6 +5,7 @@
 class ImageButton;
 class QLabel;
 class QListWidget;
+class SvgPicture;
 
 // Chooses a session and the kind of ranking to see.
 class TfrmApriClassifica : public FullScreenWindow
@@ -13,9 +14,14 @@ class TfrmApriClassifica : public FullScreenWindow
 public:
     explicit TfrmApriClassifica(AppContext &app);
 
+    SvgPicture *icoIstruzioni;
+    QLabel *lblIstruzioni;
+    ImageButton *imgGuida;
     QListWidget *lstFiles;
     QLabel *lblCreati;
     ImageButton *btnAnnulla;
+    ImageButton *btnExcel;
+    ImageButton *btnApri;
     QLabel *lblFile;
 
 protected:
@@ -24,4 +30,11 @@ protected:
 
 private slots:
     void btnAnnullaClick();
+    void btnExcelClick();
+    void btnApriClick();
+    void imgGuidaClick();
+
+private:
+    enum class Ranking { Merit, Alphabetical };
+    void openRanking(Ranking kind);
 };

@@ -1,0 +1,38 @@
+#include "rankings/ExpClassifica.h"
+
+#include "common/text.h"
+#include "printouts/listprintout.h"
+#include "rankings/ApriClassifica.h"
+#include "rankings/LineList.h"
+#include "rankings/rankingload.h"
+#include "shell/AppContext.h"
+
+#include <QLabel>
+
+TfrmExpClassifica::TfrmExpClassifica(AppContext &app, QWidget *parent)
+    : RankingWindow(app, QStringLiteral("frmExpClassifica"),
+                    QStringLiteral(" Sintarel - Graduatoria di merito"), parent)
+{
+}
+
+QString &TfrmExpClassifica::searchText()
+{
+    static QString remembered;
+    return remembered;
+}
+
+QString TfrmExpClassifica::reportName() const
+{
+    return listprint::meritReportName();
+}
+
+void TfrmExpClassifica::FormShow()
+{
+    const QString path = text::trimmed(app().frmApriClassifica()->lblFile->text());
+    const ranking::Loaded loaded = ranking::loadMerit(path);
+    // A failed load leaves the list empty and the count as it was.
+    if (!loaded.complete || loaded.lines.isEmpty())
+        return;
+    lstRecords->setLines(loaded.lines);
+    lblTotConcorrenti->setText(QString::number(lstRecords->count()));
+}

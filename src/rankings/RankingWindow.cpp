@@ -1,0 +1,175 @@
+#include "rankings/RankingWindow.h"
+
+#include "common/Fonts.h"
+#include "common/FullScreenWindow.h"
+#include "common/Gradient.h"
+#include "common/ImageButton.h"
+#include "common/Messages.h"
+#include "common/SvgPicture.h"
+#include "common/text.h"
+#include "help/HelpActions.h"
+#include "printouts/ListPrint.h"
+#include "printouts/listprintout.h"
+#include "rankings/LineList.h"
+#include "shell/AppContext.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace
+{
+const QColor kSteelBlue(0x46, 0x82, 0xB4);
+const QColor kMaroon(0x80, 0x00, 0x00);
+
+QPushButton *button(QWidget *parent, const char *name, const QString &words, const QRect &geometry)
+{
+    auto *b = new QPushButton(words, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFont(fonts::verdana(10, true));
+    b->setCursor(Qt::PointingHandCursor);
+    b->setAutoDefault(false);
+    b->setGeometry(geometry);
+    return b;
+}
+} // namespace
+
+RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const QString &caption,
+                             QWidget *parent)
+    : QDialog(parent), m_app(app), m_panel(new QWidget(this))
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
+    setModal(true);
+    setMinimumSize(640, 480);
+    m_panel->setObjectName(QStringLiteral("panContenuto"));
+    m_panel->setFixedSize(FullScreenWindow::kPanelSize);
+    QWidget *p = m_panel;
+
+    imgLogo =
+        new SvgPicture(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/classifica_diploma.svg"), p);
+    imgLogo->setGeometry(10, 8, 100, 100);
+
+    titClassifica = new QLabel(QStringLiteral("- - -"), p);
+    titClassifica->setObjectName(QStringLiteral("titClassifica"));
+    titClassifica->setFont(fonts::verdana(12, true));
+    titClassifica->setStyleSheet(QStringLiteral("color: #800000;"));
+    titClassifica->setGeometry(120, 10, 800, 28);
+
+    imgGuida = new ImageButton(QStringLiteral("imgGuida"), p);
+    imgGuida->setPicture(QStringLiteral(":/pictures/guida.svg"));
+    imgGuida->setAccessibleName(QStringLiteral("Guida"));
+    imgGuida->setGeometry(943, 8, 42, 42);
+
+    icoIstruzioni = new SvgPicture(QStringLiteral("icoIstruzioni"),
+                                   QStringLiteral(":/pictures/classifica_istruzioni.svg"), p);
+    icoIstruzioni->setGeometry(120, 42, 800, 64);
+
+    imgLente =
+        new SvgPicture(QStringLiteral("imgLente"), QStringLiteral(":/pictures/classifica_lente.svg"), p);
+    imgLente->setGeometry(120, 114, 36, 36);
+
+    txtTrova = new QLineEdit(p);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova->setFont(fonts::verdana(12, true));
+    txtTrova->setAccessibleName(QStringLiteral("Testo da cercare"));
+    txtTrova->setGeometry(162, 116, 620, 32);
+
+    btnTrova = button(p, "btnTrova", QStringLiteral("Trova"), QRect(792, 116, 128, 32));
+
+    lstRecords = new LineListView(QStringLiteral("lstRecords"), p);
+    lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
+    lstRecords->setGeometry(10, 160, 975, 450);
+
+    infIntervallo = new QLabel(QStringLiteral("Totale candidati:"), p);
+    infIntervallo->setObjectName(QStringLiteral("infIntervallo"));
+    infIntervallo->setFont(fonts::verdana(12, true));
+    infIntervallo->setGeometry(10, 624, 190, 28);
+
+    lblTotConcorrenti = new QLabel(QStringLiteral("0"), p);
+    lblTotConcorrenti->setObjectName(QStringLiteral("lblTotConcorrenti"));
+    lblTotConcorrenti->setFont(fonts::verdana(12, true));
+    lblTotConcorrenti->setStyleSheet(QStringLiteral("color: #800000;"));
+    lblTotConcorrenti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTotConcorrenti->setGeometry(200, 624, 90, 28);
+
+    btnStampa = button(p, "btnStampa", QStringLiteral("Stampa graduatoria"), QRect(615, 622, 210, 36));
+    btnEsci = button(p, "btnEsci", QStringLiteral("Esci"), QRect(835, 622, 150, 36));
+
+    connect(btnTrova, &QPushButton::clicked, this, &RankingWindow::btnTrovaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &RankingWindow::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
+    connect(imgGuida, &ImageButton::clicked, this, &RankingWindow::imgGuidaClick);
+
+    // Opens maximised; without a window manager nothing maximises it, so fill the screen.
+    if (QScreen *s = screen())
+        setGeometry(s->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
+}
+
+void RankingWindow::btnTrovaClick()
+{
+    lstRecords->findText(app().messages(), this, txtTrova->text(), rememberedSearch());
+}
+
+void RankingWindow::btnStampaClick()
+{
+    if (lstRecords->count() == 0) {
+        app().messages().warning(
+            this, QStringLiteral(
+                      "Operazione di stampa non applicabile: la graduatoria non contiene nessuna voce."));
+        return;
+    }
+    if (!app().messages().confirm(this, QStringLiteral("Si vuole stampare la presente graduatoria?")))
+        return;
+    listprint::printList(app(), this, reportName(), text::trimmed(titClassifica->text()),
+                         listprint::rankingLines(lstRecords->lines(), lblTotConcorrenti->text()));
+}
+
+void RankingWindow::btnEsciClick()
+{
+    close();
+}
+
+void RankingWindow::imgGuidaClick()
+{
+    help::openTopic(app(), this, QStringLiteral("Visualizzazione graduatorie"));
+}
+
+void RankingWindow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    paintVerticalGradient(p, rect(), kSteelBlue, Qt::white);
+}
+
+void RankingWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    m_panel->move(std::max(0, (width() - m_panel->width()) / 2),
+                  std::max(0, (height() - m_panel->height()) / 2));
+}
+
+void RankingWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void RankingWindow::closeEvent(QCloseEvent *event)
+{
+    // Not QDialog's own: it would route through reject().
+    event->accept();
+    FormClose();
+}
+
+void RankingWindow::reject()
+{
+    // Escape does not close a ranking; its Esci button and close box do.
+}
