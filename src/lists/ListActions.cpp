@@ -1,20 +1,24 @@
 #include "lists/ListActions.h"
 
-#include "common/errors.h"
+#include "lists/Segnalati.h"
+#include "lists/TrovaPagina.h"
 
-// Placeholder until the window is built: the editor reports it through the general
-// error report instead of doing nothing.
+#include <QLabel>
+
 namespace lists
 {
 
-void openSearch(AppContext &, QWidget *)
+void openSearch(AppContext &app, QWidget *editor)
 {
-    throw SintarelError(QStringLiteral("Funzione non ancora disponibile."));
+    TfrmTrovaPagina window(app, editor);
+    window.lblMemory->setText(QStringLiteral("torneo"));
+    window.exec();
 }
 
-void openEligible(AppContext &, QWidget *)
+void openEligible(AppContext &app, QWidget *editor)
 {
-    throw SintarelError(QStringLiteral("Funzione non ancora disponibile."));
+    TfrmSegnalati window(app, editor);
+    window.exec();
 }
 
 } // namespace lists
