@@ -9,10 +9,12 @@
 #include "shell/SintarelApplication.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgRenderer>
+#include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -21,6 +23,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace
 {
@@ -317,10 +320,28 @@ private:
     QRectF m_body;
 };
 
+// The offscreen screen is 800 pixels square unless told otherwise: windows
+// that fill the screen would be pictured cut. Give them a desktop's screen.
+std::unique_ptr<QTemporaryFile> largerOffscreenScreen()
+{
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen")
+        return nullptr;
+    auto config =
+        std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/sintarel_screen_XXXXXX.json"));
+    if (!config->open())
+        return nullptr;
+    config->write(R"({"windowFrameMargins": false, "screens": [{"name": "manual", "x": 0, "y": 0,)"
+                  R"( "width": 1280, "height": 1024, "logicalDpi": 96, "dpr": 1}]})");
+    config->flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config->fileName()));
+    return config;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    const std::unique_ptr<QTemporaryFile> screenConfig = largerOffscreenScreen();
     SintarelApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: sintarel_manual <output.pdf>\n");

@@ -119,6 +119,18 @@ void settle()
         QApplication::processEvents();
 }
 
+// A window that fills the screen is pictured around its content panel, with
+// a strip of its background, so the picture isn't mostly background.
+QImage picture(QWidget *w)
+{
+    const QImage whole = w->grab().toImage();
+    const auto *panel = w->findChild<QWidget *>(QStringLiteral("panContenuto"), Qt::FindDirectChildrenOnly);
+    if (!panel)
+        return whole;
+    const QRect around = panel->geometry().adjusted(-16, -16, 16, 16).intersected(whole.rect());
+    return around.isValid() ? whole.copy(around) : whole;
+}
+
 // Takes pictures of modal windows: a window some click opens modally is
 // pictured under the name given for it, then closed; a modal window nobody
 // asked for is closed so nothing waits for a user.
@@ -150,7 +162,7 @@ private:
             return;
         if (m_wanted) {
             settle();
-            m_caught = w->grab().toImage();
+            m_caught = picture(w);
             m_wanted = false;
         } else {
             err() << "manual: closing window " << w->objectName() << Qt::endl;
@@ -171,7 +183,7 @@ QImage grabShown(QWidget *w)
         return QImage();
     w->show();
     settle();
-    QImage image = w->grab().toImage();
+    QImage image = picture(w);
     w->hide();
     settle();
     return image;
