@@ -13,13 +13,14 @@
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextStream>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -343,23 +344,35 @@ int main(int argc, char *argv[])
 {
     const std::unique_ptr<QTemporaryFile> screenConfig = largerOffscreenScreen();
     SintarelApplication application(argc, argv);
+
+    // The pictures are taken by a second run of this program, so a window that
+    // crashes or waits for a user costs the pictures not yet taken, never the
+    // manual.
+    if (argc == 3 && qstrcmp(argv[1], "--pictures") == 0) {
+        screens::grabAll(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     if (argc != 2) {
         std::fprintf(stderr, "usage: sintarel_manual <output.pdf>\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
 
-    // Last resort against a window that waits for a user no build has.
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-        std::fprintf(stderr, "manual: taking the pictures took too long\n");
-        std::_Exit(3);
-    });
-    watchdog.start(180000);
-
-    const QMap<QString, QImage> pictures = screens::grabAll();
-    watchdog.stop();
+    QTemporaryDir pictureFolder;
+    if (pictureFolder.isValid()) {
+        QProcess pictures;
+        pictures.setProcessChannelMode(QProcess::ForwardedChannels);
+        pictures.start(QCoreApplication::applicationFilePath(),
+                       {QStringLiteral("--pictures"), pictureFolder.path()});
+        if (!pictures.waitForFinished(180000)) {
+            std::fprintf(stderr, "manual: taking the pictures took too long\n");
+            pictures.kill();
+            pictures.waitForFinished();
+        } else if (pictures.exitStatus() != QProcess::NormalExit || pictures.exitCode() != 0) {
+            std::fprintf(stderr, "manual: taking the pictures stopped part way\n");
+        }
+    }
+    const QMap<QString, QImage> pictures = screens::load(pictureFolder.path());
 
     const QString partial = output + QStringLiteral(".part");
     {

@@ -14,6 +14,8 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -190,14 +192,14 @@ QImage grabShown(QWidget *w)
 }
 
 // Runs one picture's steps; a failure leaves that picture out.
-void attempt(QMap<QString, QImage> &pictures, const QString &name, const std::function<QImage()> &take)
+void attempt(const QString &folder, const QString &name, const std::function<QImage()> &take)
 {
     try {
         const QImage image = take();
         if (image.isNull() || image.width() < 50)
             err() << "manual: no picture of " << name << Qt::endl;
         else
-            pictures.insert(name, image);
+            image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
     } catch (const std::exception &e) {
         err() << "manual: no picture of " << name << ": " << e.what() << Qt::endl;
     } catch (...) {
@@ -239,12 +241,23 @@ void select(QAbstractItemView *view, const QString &text)
 namespace screens
 {
 
-QMap<QString, QImage> grabAll()
+QMap<QString, QImage> load(const QString &folder)
 {
     QMap<QString, QImage> pictures;
+    const QDir dir(folder);
+    for (const QString &file : dir.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        const QImage image(dir.filePath(file));
+        if (!image.isNull())
+            pictures.insert(QFileInfo(file).completeBaseName(), image);
+    }
+    return pictures;
+}
+
+void grabAll(const QString &pictures)
+{
     QTemporaryDir dir;
     if (!dir.isValid())
-        return pictures;
+        return;
     const QString folder = dir.path() + QLatin1Char('/');
     const QString sessionName = QStringLiteral("Concorso impiegati amministrativi 2026");
     const QString sessionPath = folder + sessionName + QStringLiteral(".vai");
@@ -265,7 +278,7 @@ QMap<QString, QImage> grabAll()
         app = std::make_unique<AppContext>(std::move(services));
     } catch (const std::exception &e) {
         err() << "manual: the program's windows could not be created: " << e.what() << Qt::endl;
-        return pictures;
+        return;
     }
     ModalCatcher catcher;
 
@@ -342,7 +355,6 @@ QMap<QString, QImage> grabAll()
         TfrmSplash frmSplash(*app);
         return grabShown(&frmSplash);
     });
-    return pictures;
 }
 
 } // namespace screens
