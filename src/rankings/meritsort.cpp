@@ -5,6 +5,9 @@
 #include <QCollator>
 #include <QLocale>
 
+#include <algorithm>
+
+#include <charconv>
 #include <cmath>
 
 namespace meritsort
@@ -18,44 +21,50 @@ QString textKey(const QString &storedScore)
 
 bool readScore(const QString &score, double *value)
 {
+    // Scores are short (a field of 15 characters); a longer text is no score.
     const QString t = text::trimmed(score);
-    qsizetype i = 0;
     const qsizetype n = t.size();
+    if (n == 0 || n > 60)
+        return false;
+    char number[64];
+    qsizetype out = 0;
+    qsizetype i = 0;
     const auto isDigit = [&](qsizetype k) { return k < n && t[k] >= u'0' && t[k] <= u'9'; };
-    QByteArray number;
-    number.reserve(n);
-    if (i < n && (t[i] == u'+' || t[i] == u'-'))
-        number += char(t[i++].unicode());
+    const auto take = [&](char c) { number[out++] = c; };
+    if (t[i] == u'-')
+        take('-');
+    if (t[i] == u'+' || t[i] == u'-')
+        ++i;
     int digits = 0;
     while (isDigit(i)) {
-        number += char(t[i++].unicode());
+        take(char(t[i++].unicode()));
         ++digits;
     }
     if (i < n && (t[i] == u',' || t[i] == u'.')) {
-        number += '.';
+        take('.');
         ++i;
         while (isDigit(i)) {
-            number += char(t[i++].unicode());
+            take(char(t[i++].unicode()));
             ++digits;
         }
     }
     if (digits == 0)
         return false;
     if (i < n && (t[i] == u'e' || t[i] == u'E')) {
-        number += 'e';
+        take('e');
         ++i;
         if (i < n && (t[i] == u'+' || t[i] == u'-'))
-            number += char(t[i++].unicode());
+            take(char(t[i++].unicode()));
         if (!isDigit(i))
             return false;
         while (isDigit(i))
-            number += char(t[i++].unicode());
+            take(char(t[i++].unicode()));
     }
     if (i != n)
         return false;
-    bool ok = false;
-    const double v = QLocale::c().toDouble(QLatin1String(number), &ok);
-    if (!ok || !std::isfinite(v))
+    double v = 0;
+    const auto [end, error] = std::from_chars(number, number + out, v);
+    if (error != std::errc() || end != number + out || !std::isfinite(v))
         return false;
     if (value)
         *value = v;

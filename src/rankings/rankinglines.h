@@ -26,4 +26,10 @@ QString candidateLine(const TScheda &record);
 QString meritLine(qint64 rank, const QString &name, const QString &fiscalCode, const QString &notes,
                   const QString &score);
 
+// The merit line in two steps, for building it before the rank is known: the
+// line with a blank rank field, then the rank written into it in place.
+QString meritLineWithoutRank(const QString &name, const QString &fiscalCode, const QString &notes,
+                             const QString &score);
+void setRank(QString &line, qint64 rank);
+
 } // namespace lines

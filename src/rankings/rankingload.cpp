@@ -10,21 +10,12 @@
 namespace ranking
 {
 
-namespace
-{
-struct MeritRow {
-    QString name;
-    QString fiscalCode;
-    QString notes;
-    QString score;
-};
-} // namespace
-
 Loaded loadMerit(const QString &path)
 {
     using F = TScheda::Field;
     Loaded result;
-    std::vector<MeritRow> rows;
+    // Each record's line, built while reading; its rank is written in once sorted.
+    std::vector<QString> rows;
     std::vector<meritsort::Key> keys;
     try {
         SessionFile file(path);
@@ -33,7 +24,8 @@ Loaded loadMerit(const QString &path)
         file.readAll([&](qint64, const TScheda &r) {
             const QString score = r.text(F::Punteggio);
             keys.push_back(meritsort::Key::of(score));
-            rows.push_back(MeritRow{r.text(F::Concorrente), r.text(F::Responsabile), r.text(F::Note), score});
+            rows.push_back(lines::meritLineWithoutRank(r.text(F::Concorrente), r.text(F::Responsabile),
+                                                       r.text(F::Note), score));
         });
         file.close();
     } catch (const SintarelError &) {
@@ -44,8 +36,9 @@ Loaded loadMerit(const QString &path)
     result.lines.reserve(qsizetype(order.size()));
     qint64 rank = 0;
     for (const qsizetype i : order) {
-        const MeritRow &row = rows[size_t(i)];
-        result.lines.append(lines::meritLine(++rank, row.name, row.fiscalCode, row.notes, row.score));
+        QString &line = rows[size_t(i)];
+        lines::setRank(line, ++rank);
+        result.lines.append(std::move(line));
     }
     return result;
 }
