@@ -67,33 +67,33 @@ QByteArray head()
     return out;
 }
 
+// Escapes and encodes one cell in a single pass: large sessions hold hundreds
+// of thousands of cells.
+void appendCell(QByteArray &out, const QString &cell)
+{
+    const QString t = text::trimmed(cell);
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const char16_t c = t.at(i).unicode();
+        if (c == u'&')
+            out += "&amp;";
+        else if (c == u'<')
+            out += "&lt;";
+        else if (c == u'>')
+            out += "&gt;";
+        else if (c < 0x80)
+            out += char(c);
+        else if (QChar::isHighSurrogate(c) && i + 1 < t.size() && t.at(i + 1).isLowSurrogate())
+            out += cp1252::encode(t.mid(i++, 2));
+        else
+            out += cp1252::encodeChar(QChar(c));
+    }
+}
+
 } // namespace
 
 QString fileName()
 {
     return QStringLiteral("Sessione_Esame.xls");
-}
-
-QString escaped(const QString &cell)
-{
-    QString out;
-    out.reserve(cell.size());
-    for (QChar c : cell) {
-        switch (c.unicode()) {
-        case u'&':
-            out += QLatin1String("&amp;");
-            break;
-        case u'<':
-            out += QLatin1String("&lt;");
-            break;
-        case u'>':
-            out += QLatin1String("&gt;");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }
 
 QByteArray document(qsizetype rowCount, const std::function<QString(qsizetype, int)> &cell)
@@ -109,7 +109,7 @@ QByteArray document(qsizetype rowCount, const std::function<QString(qsizetype, i
         out += "<tr>";
         for (int c = 0; c < kWrittenColumns; ++c) {
             out += kCellOpen;
-            out += cp1252::encode(escaped(text::trimmed(cell(r, c))));
+            appendCell(out, cell(r, c));
             out += "</td>";
         }
         out += "</tr>";

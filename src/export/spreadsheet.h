@@ -17,13 +17,11 @@ QString fileName();
 // exam date, total score, notes and eligibility (the record number is not).
 constexpr int kWrittenColumns = 7;
 
-// Characters that would end a cell or start a tag ("&", "<", ">") become
-// character references, so the spreadsheet shows the very text typed.
-QString escaped(const QString &cell);
-
 // The whole file for rows 0..rowCount-1; cell(row, column) gives the texts of
 // the seven written columns (column 0 = candidate ... 6 = eligibility). Cell
-// texts are trimmed here.
+// texts are trimmed here, and the characters that would end a cell or start a
+// tag ("&", "<", ">") become character references, so the spreadsheet shows the
+// very text typed.
 QByteArray document(qsizetype rowCount, const std::function<QString(qsizetype row, int column)> &cell);
 
 // Creates or empties the file and writes the bytes. Throws SintarelError on

@@ -5,6 +5,7 @@
 #include "export/ExpTorneo.h"
 #include "export/ExportActions.h"
 #include "export/exportgrid.h"
+#include "export/spreadsheet.h"
 #include "support/faultyaccess.h"
 #include "support/testapp.h"
 
@@ -161,6 +162,8 @@ private slots:
     void readFailureKeepsRows();
     void openedByEditorAndLeft();
     void largeSession();
+    void cellBytes_data();
+    void cellBytes();
 };
 
 void TestExport::window()
@@ -448,6 +451,39 @@ void TestExport::largeSession()
     QCOMPARE(written.count("<tr>"), n + 1);
     QVERIFY(written.contains("<td style=\"text-align: left;\">Nome 10000</td>"));
     QVERIFY(written.endsWith("</tr></table></body></html>"));
+}
+
+void TestExport::cellBytes_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("references") << QStringLiteral("a&b<c>d;&amp;")
+                                << QByteArray("a&amp;b&lt;c&gt;d;&amp;amp;");
+    QTest::newRow("quotes stay") << QStringLiteral("\"x\" 'y'") << QByteArray("\"x\" 'y'");
+    QTest::newRow("trimmed, inner blanks kept") << QStringLiteral("\t a  b \r\n") << QByteArray("a  b");
+    QTest::newRow("inner line break kept") << QStringLiteral("a\r\nb") << QByteArray("a\r\nb");
+    QTest::newRow("Windows-1252") << QStringLiteral("\u00e0\u00e8\u00ec\u00f2\u00f9\u20ac\u2019")
+                                  << QByteArray("\xE0\xE8\xEC\xF2\xF9\x80\x92");
+    QTest::newRow("outside the code page") << QStringLiteral("\u0142\u4e2d\U0001F600") << QByteArray("???");
+    QTest::newRow("accented outside the code page") << QStringLiteral("\u0151") << QByteArray("o");
+}
+
+// One cell as the file holds it.
+void TestExport::cellBytes()
+{
+    QFETCH(QString, cell);
+    QFETCH(QByteArray, bytes);
+    const QByteArray doc =
+        spreadsheet::document(1, [&](qsizetype, int column) { return column == 2 ? cell : QString(); });
+    const QByteArray open = "<td style=\"text-align: left;\">";
+    QVERIFY(doc.endsWith("</td></tr></table></body></html>"));
+    // The data row's cells, each "td style=...>text", then "/td>".
+    QByteArray row = doc.mid(doc.lastIndexOf("<tr>") + 4);
+    row.chop(int(qstrlen("</tr></table></body></html>")));
+    QByteArray expected;
+    for (int c = 0; c < 7; ++c)
+        expected += open + (c == 2 ? bytes : QByteArray()) + "</td>";
+    QCOMPARE(row, expected);
 }
 
 SINTAREL_TEST_MAIN(TestExport)
