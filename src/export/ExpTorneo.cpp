@@ -9,13 +9,13 @@
 #include "export/exportgrid.h"
 #include "export/spreadsheet.h"
 #include "help/HelpActions.h"
+#include "help/openurl.h"
 #include "shell/AppContext.h"
 
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
-#include <QUrl>
 
 namespace
 {
@@ -128,6 +128,7 @@ QString TfrmExpTorneo::helpTopic()
 void TfrmExpTorneo::FormShow()
 {
     m_model->fill(app().frmTorneo()->lblFile->text());
+    grdRecords->setFocus();
 }
 
 void TfrmExpTorneo::cmdEsportaClick()
@@ -154,7 +155,7 @@ void TfrmExpTorneo::cmdEsportaClick()
     if (messages.confirm(this,
                          QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
                                         "Si vuole aprire il file di Excel?")))
-        app().shell().open(QUrl::fromLocalFile(path));
+        TMisc::Open(app().shell(), QLatin1Char('"') + path + QLatin1Char('"'));
 }
 
 void TfrmExpTorneo::cmdGuidaClick()

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 
 using Kind = Messages::Kind;
@@ -161,6 +162,7 @@ private slots:
     void unwritableFile();
     void readFailureKeepsRows();
     void openedByEditorAndLeft();
+    void helpTopic();
     void largeSession();
     void cellBytes_data();
     void cellBytes();
@@ -425,6 +427,21 @@ void TestExport::openedByEditorAndLeft()
     exporting::openExport(t.app(), t->frmTorneo());
     QVERIFY(seen);
     QVERIFY(!t->frmTorneo()->findChild<TfrmExpTorneo *>());
+}
+
+void TestExport::helpTopic()
+{
+    TestApp t;
+    makeSession(t, {});
+    auto w = openWindow(t);
+    QString title;
+    whenModal([&](QWidget *help) {
+        title = getChild<QLabel>(help, QStringLiteral("lblTitolo"))->text();
+        getChild<QPushButton>(help, QStringLiteral("btnChiudi"))->click();
+    });
+    w->cmdGuida->click();
+    QCOMPARE(title, QStringLiteral("Esportazione archivio candidati esaminati in Microsoft Excel"));
+    QVERIFY(w->isVisible());
 }
 
 void TestExport::largeSession()
