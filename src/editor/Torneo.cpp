@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -273,14 +274,28 @@ void TfrmTorneo::describeCommands()
         Q_ASSERT(w);
         m_status->describe(w, entry.second);
     }
-    // Pointing at the window's background and its decorative surfaces empties the line.
-    m_status->clearOver(this);
-    m_status->clearOver(panel());
+    // Pointing at the window's background and its decorative surfaces empties the
+    // line. A move over a child without mouse tracking is also reported to its
+    // parents, so each report is checked against what really lies under the mouse.
+    m_backgrounds = {this, panel()};
     for (const char *name :
          {"shpPulsanti01", "shpPulsanti02", "shpPulsanti03", "shpPulsanti04", "shpPulsanti05",
           "shpPulsanti06", "Rectangle1", "shpSfondo01", "shpSfondo02", "shpInfo", "bkgNome", "lblNome",
           "panTesto", "bkgTesto", "icoCompletato", "imgDettagli"})
-        m_status->clearOver(findChild<QWidget *>(QString::fromLatin1(name)));
+        m_backgrounds.insert(findChild<QWidget *>(QString::fromLatin1(name)));
+    for (QWidget *w : std::as_const(m_backgrounds)) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+void TfrmTorneo::mouseOverBackground(const QPointF &globalPos)
+{
+    QWidget *under = childAt(mapFromGlobal(globalPos.toPoint()));
+    if (!under)
+        under = this;
+    if (m_backgrounds.contains(under) && !panInfo->text().isEmpty())
+        panInfo->clear();
 }
 
 // --- showing and assembling records -------------------------------------------------
@@ -590,6 +605,12 @@ bool TfrmTorneo::txtPunteggioKeyDown(int key, const QString &typed)
 
 bool TfrmTorneo::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_backgrounds.contains(qobject_cast<QWidget *>(watched))) {
+        // Moves only: a window appearing under a still mouse is no pointing.
+        if (event->type() == QEvent::MouseMove)
+            mouseOverBackground(static_cast<QMouseEvent *>(event)->globalPosition());
+        return false;
+    }
     if (event->type() == QEvent::FocusOut && watched == txtPunteggio) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)

@@ -3,6 +3,8 @@
 #include "archive/record.h"
 #include "common/FullScreenWindow.h"
 
+#include <QSet>
+
 class ImageButton;
 class QCheckBox;
 class QFrame;
@@ -113,5 +115,8 @@ private:
     QString sessionPath() const;
     void reportAccessFailure(bool plainBox);
 
+    void mouseOverBackground(const QPointF &globalPos);
+
     StatusLine *m_status = nullptr;
+    QSet<QWidget *> m_backgrounds;
 };

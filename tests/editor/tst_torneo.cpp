@@ -650,27 +650,39 @@ void TestTorneo::inputLimits()
 void TestTorneo::statusLine()
 {
     TestApp t;
-    TfrmTorneo *e = openEditor(t, QStringLiteral("S.vai"));
+    TfrmTorneo *e = openActive(t, QStringLiteral("S.vai"));
+    // The whole panel on screen, whatever the size of the test screen.
+    e->showNormal();
+    e->setGeometry(0, 0, 1100, 800);
+    QTRY_VERIFY(e->childAt(e->chkCompletato->mapTo(e, QPoint(5, 5))) == e->chkCompletato);
     QCOMPARE(e->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(e->cmdSalva, &enter);
-    QCOMPARE(e->panInfo->text(), QStringLiteral("Salva la scheda corrente in archivio."));
-    // Fields, captions and the record number keep it...
+    const QString salva = QStringLiteral("Salva la scheda corrente in archivio.");
+    auto moveTo = [e](QWidget *w, QPoint at = QPoint(-1, -1)) {
+        QTest::mouseMove(w, at == QPoint(-1, -1) ? w->rect().center() : at);
+        QCoreApplication::processEvents();
+        return e->panInfo->text();
+    };
+    // Entering the window straight onto a field keeps the first text.
+    QCOMPARE(moveTo(e->txtGare), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    QCOMPARE(moveTo(e->cmdSalva), salva);
+    // Fields, the memo, captions and the record number keep it...
     for (QWidget *w : {static_cast<QWidget *>(e->txtConcorrente), static_cast<QWidget *>(e->txtGare),
-                       static_cast<QWidget *>(e->lblPosizione)})
-        QApplication::sendEvent(w, &enter);
-    QCOMPARE(e->panInfo->text(), QStringLiteral("Salva la scheda corrente in archivio."));
-    // ...the background and its surfaces empty it.
-    for (const char *name : {"bkgNome", "lblNome", "panTesto", "shpInfo", "shpPulsanti01", "Rectangle1",
-                             "icoCompletato", "shpSfondo02"}) {
-        QApplication::sendEvent(e->chkCompletato, &enter);
-        QVERIFY(!e->panInfo->text().isEmpty());
-        QApplication::sendEvent(getChild<QWidget>(e, QString::fromLatin1(name)), &enter);
-        QVERIFY2(e->panInfo->text().isEmpty(), name);
+                       static_cast<QWidget *>(e->lblPosizione), static_cast<QWidget *>(e->txtPunteggio)})
+        QCOMPARE(moveTo(w), salva);
+    // ...the background and its decorative surfaces empty it.
+    for (const char *name : {"bkgNome", "panTesto", "shpInfo", "shpPulsanti01", "Rectangle1", "icoCompletato",
+                             "shpSfondo02", "imgDettagli"}) {
+        QCOMPARE(moveTo(e->chkCompletato),
+                 QStringLiteral("Spunta questa casella per annotare che il candidato è risultato idoneo."));
+        QWidget *surface = getChild<QWidget>(e, QString::fromLatin1(name));
+        QVERIFY(surface);
+        // A corner of the surface that no control covers.
+        QCOMPARE(moveTo(surface, QPoint(2, 2)), QString());
     }
-    QApplication::sendEvent(e->btnCalcolatrice, &enter);
-    QApplication::sendEvent(e->panel(), &enter);
-    QCOMPARE(e->panInfo->text(), QString());
+    QCOMPARE(moveTo(e->btnCalcolatrice), QStringLiteral("Apri calcolatrice."));
+    QCOMPARE(moveTo(e->panel(), QPoint(2, e->panel()->height() - 2)), QString());
+    QCOMPARE(moveTo(e->btnEmail), QStringLiteral("Verifica codice fiscale."));
+    QCOMPARE(moveTo(e, QPoint(2, 2)), QString());
 }
 
 void TestTorneo::literalTexts()
