@@ -1,5 +1,7 @@
 #include "common/ImageButton.h"
 
+#include "common/SvgCache.h"
+
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,10 +18,7 @@ ImageButton::ImageButton(const QString &objectName, QWidget *parent) : QAbstract
 
 void ImageButton::setPicture(const QString &resource)
 {
-    if (!m_renderer)
-        m_renderer = new QSvgRenderer(this);
-    m_renderer->load(resource);
-    m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    m_picture = resource;
     update();
 }
 
@@ -28,7 +27,7 @@ void ImageButton::setWords(const QString &words)
     m_words = words;
     setText(words);
     setAccessibleName(words);
-    if (m_look == Look::Picture && !m_renderer)
+    if (m_look == Look::Picture && m_picture.isEmpty())
         m_look = Look::Bar;
     update();
 }
@@ -42,8 +41,11 @@ void ImageButton::setBarColors(const QColor &top, const QColor &bottom)
 
 QSize ImageButton::sizeHint() const
 {
-    if (m_renderer && m_renderer->isValid())
-        return m_renderer->defaultSize();
+    if (!m_picture.isEmpty()) {
+        QSvgRenderer *renderer = svgcache::renderer(m_picture);
+        if (renderer->isValid())
+            return renderer->defaultSize();
+    }
     return QSize(200, 40);
 }
 
@@ -86,14 +88,15 @@ void ImageButton::paintEvent(QPaintEvent *)
         p.setPen(m_wordsColor);
         p.drawText(r, Qt::AlignCenter, shown);
     } else {
-        if (m_renderer && m_renderer->isValid()) {
-            const QSizeF def = m_renderer->defaultSize();
+        QSvgRenderer *renderer = m_picture.isEmpty() ? nullptr : svgcache::renderer(m_picture);
+        if (renderer && renderer->isValid()) {
+            const QSizeF def = renderer->defaultSize();
             QSizeF s = def.scaled(pictureRect.size(), Qt::KeepAspectRatio);
             QRectF target(QPointF(0, 0), s);
             target.moveCenter(pictureRect.center());
             if (!isEnabled())
                 p.setOpacity(0.4);
-            m_renderer->render(&p, target);
+            renderer->render(&p, target);
             p.setOpacity(1);
             if (hover) {
                 p.setPen(Qt::NoPen);

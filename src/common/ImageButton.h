@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QColor>
 
-class QSvgRenderer;
-
 // A clickable picture: an SVG from the resources, a rounded bar with words, or
 // both (picture above, words below). The words are part of the picture and are
 // also its accessible name. Hand cursor, reachable and pressable with the
@@ -54,7 +52,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QSvgRenderer *m_renderer = nullptr;
+    QString m_picture;
     QString m_words;
     Look m_look = Look::Picture;
     QColor m_barTop = QColor(0xFF, 0xD7, 0x00);

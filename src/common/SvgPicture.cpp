@@ -1,19 +1,19 @@
 #include "common/SvgPicture.h"
 
+#include "common/SvgCache.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
 SvgPicture::SvgPicture(const QString &objectName, const QString &resource, QWidget *parent)
-    : QWidget(parent), m_renderer(new QSvgRenderer(resource, this))
+    : QWidget(parent), m_picture(resource)
 {
     setObjectName(objectName);
-    m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
 }
 
 void SvgPicture::setPicture(const QString &resource)
 {
-    m_renderer->load(resource);
-    m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    m_picture = resource;
     update();
 }
 
@@ -21,5 +21,5 @@ void SvgPicture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    m_renderer->render(&p, rect());
+    svgcache::renderer(m_picture)->render(&p, rect());
 }

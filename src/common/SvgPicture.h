@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QSvgRenderer;
-
 // A picture from the resources, drawn at any size keeping its proportions.
 class SvgPicture : public QWidget
 {
@@ -16,5 +14,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QSvgRenderer *m_renderer;
+    QString m_picture;
 };

@@ -49,6 +49,40 @@ char encodeChar(QChar c)
     const unsigned char b = reverse().bytes[u];
     if (b != 0)
         return static_cast<char>(b);
+    // Letters with a stroke or bar have no decomposition, yet an unaccented letter
+    // is plainly closer than a question mark.
+    switch (u) {
+    case 0x0110:
+        return 'D'; // Đ
+    case 0x0111:
+        return 'd'; // đ
+    case 0x0126:
+        return 'H'; // Ħ
+    case 0x0127:
+        return 'h'; // ħ
+    case 0x0131:
+        return 'i'; // ı
+    case 0x0141:
+        return 'L'; // Ł
+    case 0x0142:
+        return 'l'; // ł
+    case 0x0166:
+        return 'T'; // Ŧ
+    case 0x0167:
+        return 't'; // ŧ
+    case 0x0180:
+        return 'b'; // ƀ
+    case 0x0197:
+        return 'I'; // Ɨ
+    case 0x019A:
+        return 'l'; // ƚ
+    case 0x01E4:
+        return 'G'; // Ǥ
+    case 0x01E5:
+        return 'g'; // ǥ
+    default:
+        break;
+    }
     // Not in the code page: try the base letter without its accents.
     const QString decomposed = QString(c).normalized(QString::NormalizationForm_KD);
     if (!decomposed.isEmpty()) {

@@ -481,7 +481,7 @@ void TestExport::cellBytes_data()
     QTest::newRow("inner line break kept") << QStringLiteral("a\r\nb") << QByteArray("a\r\nb");
     QTest::newRow("Windows-1252") << QStringLiteral("\u00e0\u00e8\u00ec\u00f2\u00f9\u20ac\u2019")
                                   << QByteArray("\xE0\xE8\xEC\xF2\xF9\x80\x92");
-    QTest::newRow("outside the code page") << QStringLiteral("\u0142\u4e2d\U0001F600") << QByteArray("???");
+    QTest::newRow("outside the code page") << QStringLiteral("\u0142\u4e2d\U0001F600") << QByteArray("l??");
     QTest::newRow("accented outside the code page") << QStringLiteral("\u0151") << QByteArray("o");
 }
 
