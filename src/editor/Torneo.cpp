@@ -588,6 +588,8 @@ bool TfrmTorneo::txtPunteggioKeyDown(int key, const QString &typed)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         txtNote->setFocus();
+        if (QApplication::focusWidget() != txtNote)
+            txtPunteggioExit(); // the window was not active, so no focus event came
         return true;
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
