@@ -22,6 +22,7 @@ ImageButton *barButton(QWidget *parent, const char *name, const QString &words, 
     auto *b = new ImageButton(QString::fromLatin1(name), parent);
     b->setLook(ImageButton::Look::Bar);
     b->setWords(words);
+    b->setWordsPointSize(12);
     b->setGeometry(geometry);
     return b;
 }

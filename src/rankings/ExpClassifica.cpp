@@ -8,6 +8,7 @@
 #include "shell/AppContext.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 TfrmExpClassifica::TfrmExpClassifica(AppContext &app, QWidget *parent)
     : RankingWindow(app, QStringLiteral("frmExpClassifica"),
@@ -28,6 +29,7 @@ QString TfrmExpClassifica::reportName() const
 
 void TfrmExpClassifica::FormShow()
 {
+    txtTrova->setFocus();
     const QString path = text::trimmed(app().frmApriClassifica()->lblFile->text());
     const ranking::Loaded loaded = ranking::loadMerit(path);
     // A failed load leaves the list empty and the count as it was.
