@@ -5,6 +5,7 @@
 #include "rankings/ExpClassifica.h"
 #include "rankings/LineList.h"
 #include "shell/Avvio.h"
+#include "support/faultyaccess.h"
 #include "support/testapp.h"
 
 #include <QFile>
@@ -91,6 +92,8 @@ private slots:
     void meritSearchSurvivesReopening();
     void alphabeticalSearchClearedOnOpening();
     void largeSessionIsAModelView();
+    void loadFailuresAreSilent_data();
+    void loadFailuresAreSilent();
 };
 
 void TestRankingWindows::selectionListsSessionsInOrder()
@@ -511,6 +514,50 @@ void TestRankingWindows::largeSessionIsAModelView()
     QVERIFY(w.lstRecords->lines().first().endsWith(QStringLiteral("Punti: 99,60")));
     QVERIFY(w.lstRecords->lines().last().endsWith(QStringLiteral("Punti: 0,00")));
     QCOMPARE(w.lstRecords->lines().last().left(5), QStringLiteral("3000 "));
+}
+
+void TestRankingWindows::loadFailuresAreSilent_data()
+{
+    QTest::addColumn<bool>("merit");
+    QTest::addColumn<bool>("refuseOpen");
+    QTest::addColumn<int>("lines");
+    // Reads go in blocks of 256 records: the second block fails.
+    QTest::newRow("merit, read fails part way") << true << false << 0;
+    QTest::newRow("merit, open refused") << true << true << 0;
+    QTest::newRow("alphabetical, read fails part way") << false << false << 256;
+    QTest::newRow("alphabetical, open refused") << false << true << 0;
+}
+
+void TestRankingWindows::loadFailuresAreSilent()
+{
+    QFETCH(bool, merit);
+    QFETCH(bool, refuseOpen);
+    QFETCH(int, lines);
+    TestApp t;
+    QList<Candidate> many;
+    for (int i = 0; i < 300; ++i)
+        many.append(
+            {QStringLiteral("CANDIDATO %1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("50,00")});
+    t.writeFile(QStringLiteral("Prova.vai"), sessionBytes(many));
+    const QString path = t.path(QStringLiteral("Prova.vai"));
+    t->frmApriClassifica()->lblFile->setText(path);
+    FaultyAccess access;
+    access.refuseOpen = refuseOpen;
+    access.readLimit = 256 * TScheda::kSize + 100;
+    ScopedAccess scoped(&access);
+    std::unique_ptr<RankingWindow> w;
+    if (merit) {
+        w = std::make_unique<TfrmExpClassifica>(t.app(), t->frmApriClassifica());
+    } else {
+        auto *a = new TfrmClassifica(t.app(), t->frmApriClassifica());
+        a->lblFile->setText(path);
+        w.reset(a);
+    }
+    w->show();
+    QCOMPARE(w->lstRecords->count(), qsizetype(lines));
+    QCOMPARE(w->lblTotConcorrenti->text(), QStringLiteral("0"));
+    QVERIFY(t.messages().take().isEmpty());
+    QCOMPARE(t.readFile(QStringLiteral("Prova.vai")).size(), 300 * TScheda::kSize);
 }
 
 SINTAREL_TEST_MAIN(TestRankingWindows)
