@@ -80,6 +80,18 @@ ImageButton *tool(QWidget *parent, const char *name, const char *picture, const 
     return b;
 }
 
+constexpr int kFiscalCodeLimit = 16;
+constexpr int kDateLimit = 10;
+
+// A stored text longer than the field's typing limit (a fiscal code or a date
+// written by another program) is shown whole, so that saving the record again
+// does not cut it; the usual limit returns with the next record.
+void setStoredText(QLineEdit *field, int limit, const QString &text)
+{
+    field->setMaxLength(std::max<int>(limit, int(text.size())));
+    field->setText(text);
+}
+
 bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -203,7 +215,7 @@ void TfrmTorneo::buildFields(QWidget *p)
     QLabel *c1 = caption(p, kCaptionConcorrente, QRect(14, 124, 280, 20));
     txtConcorrente = field(p, "txtConcorrente", 120, QRect(14, 146, 300, 32), c1);
     QLabel *c2 = caption(p, kCaptionResponsabile, QRect(326, 124, 200, 20));
-    txtResponsabile = field(p, "txtResponsabile", 16, QRect(326, 146, 200, 32), c2);
+    txtResponsabile = field(p, "txtResponsabile", kFiscalCodeLimit, QRect(326, 146, 200, 32), c2);
     btnEmail = new ImageButton(QStringLiteral("btnEmail"), p);
     btnEmail->setPicture(QStringLiteral(":/pictures/editor_verifica.svg"));
     btnEmail->setAccessibleName(QStringLiteral("Verifica codice fiscale"));
@@ -211,7 +223,7 @@ void TfrmTorneo::buildFields(QWidget *p)
     QLabel *c3 = caption(p, kCaptionTelefono, QRect(574, 124, 240, 20));
     txtTelefono = field(p, "txtTelefono", 50, QRect(574, 146, 250, 32), c3);
     QLabel *c4 = caption(p, kCaptionEmail, QRect(836, 124, 150, 20));
-    txtEmail = field(p, "txtEmail", 10, QRect(836, 146, 146, 32), c4);
+    txtEmail = field(p, "txtEmail", kDateLimit, QRect(836, 146, 146, 32), c4);
     txtEmail->setReadOnly(true);
     txtEmail->setAlignment(Qt::AlignCenter);
 
@@ -304,9 +316,9 @@ void TfrmTorneo::showRecord(const TScheda &record, qint64 number)
 {
     using F = TScheda::Field;
     txtConcorrente->setText(record.text(F::Concorrente));
-    txtResponsabile->setText(record.text(F::Responsabile));
+    setStoredText(txtResponsabile, kFiscalCodeLimit, record.text(F::Responsabile));
     txtTelefono->setText(record.text(F::Telefono));
-    txtEmail->setText(record.text(F::Email));
+    setStoredText(txtEmail, kDateLimit, record.text(F::Email));
     txtGare->setPlainText(memotext::fromStored(record.text(F::Gare)));
     txtPunteggio->setText(record.text(F::Punteggio));
     txtNote->setText(record.text(F::Note));
@@ -336,9 +348,9 @@ TScheda TfrmTorneo::assembleRecord() const
 void TfrmTorneo::showBlankRecord()
 {
     txtConcorrente->clear();
-    txtResponsabile->clear();
+    setStoredText(txtResponsabile, kFiscalCodeLimit, QString());
     txtTelefono->clear();
-    txtEmail->setText(formats::date(app().clock().today()));
+    setStoredText(txtEmail, kDateLimit, formats::date(app().clock().today()));
     txtGare->clear();
     txtPunteggio->setText(QStringLiteral("0,00"));
     txtNote->clear();

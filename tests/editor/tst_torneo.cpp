@@ -102,6 +102,7 @@ private slots:
     void twoSessionsStartBlank();
     void bytesInFile();
     void unknownFlagKeepsCheckBox();
+    void longStoredTextsSurviveSaving();
     void accessFailures();
     void missingFileIsCreatedEmpty();
     void scoreKeys();
@@ -405,6 +406,33 @@ void TestTorneo::unknownFlagKeepsCheckBox()
         QVERIFY2(e->chkCompletato->isChecked() == expected[i], qPrintable(e->lblPosizione->text()));
     }
     QCOMPARE(e->lblPosizione->text(), QStringLiteral("6"));
+}
+
+void TestTorneo::longStoredTextsSurviveSaving()
+{
+    // A fiscal code and a date longer than the fields' typing limits, as another
+    // program may store them: shown whole and saved back whole.
+    TestApp t;
+    TScheda r = candidate(QStringLiteral("Lungo"));
+    const QString code = QStringLiteral("CODICE FISCALE ESTERO 1234567890");
+    const QString date = QStringLiteral("1 gennaio 2025, mattina");
+    r.setText(F::Responsabile, code);
+    r.setText(F::Email, date);
+    const QByteArray before(r.bytes(), TScheda::kSize);
+    t.writeFile(QStringLiteral("S.vai"), before);
+    TfrmTorneo *e = openEditor(t, QStringLiteral("S.vai"));
+    click(e->cmdPrimo);
+    QCOMPARE(e->txtResponsabile->text(), code);
+    QCOMPARE(e->txtEmail->text(), date);
+    click(e->cmdSalva);
+    QCOMPARE(t.messages().take(), QList<Shown>({{Kind::Information, kChanged}}));
+    const TScheda after = recordAt(t.readFile(QStringLiteral("S.vai")), 1);
+    QCOMPARE(after.text(F::Responsabile), code);
+    QCOMPARE(after.text(F::Email), date);
+    // The next record brings the usual limits back.
+    click(e->cmdNuovo);
+    QCOMPARE(e->txtResponsabile->maxLength(), 16);
+    QCOMPARE(e->txtEmail->maxLength(), 10);
 }
 
 void TestTorneo::accessFailures()
