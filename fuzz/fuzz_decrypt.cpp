@@ -6,7 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString hex = QString::fromLatin1(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString hex =
+        QString::fromLatin1(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     try {
         const QString plain = Crypt::Decrypt(hex);
         if (plain.size() != hex.size() / 2)

@@ -9,7 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString typed = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString typed =
+        QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const QString out = score::normalised(typed);
     static const QRegularExpression fixed(QStringLiteral("^-?\\d+,\\d\\d$"));
     static const QRegularExpression scientific(QStringLiteral("^-?\\d(,\\d+)?E[+-]?\\d+(,\\d+)?$"));

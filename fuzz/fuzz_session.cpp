@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         f.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
     }
-    static const SearchFilters filters({QStringLiteral("a"), QStringLiteral(" "), QString(), QStringLiteral("20"),
-                                        QStringLiteral("\u00e8"), QString()});
+    static const SearchFilters filters({QStringLiteral("a"), QStringLiteral(" "), QString(),
+                                        QStringLiteral("20"), QStringLiteral("\u00e8"), QString()});
     try {
         SessionFile file(path);
         qint64 n = 0;
