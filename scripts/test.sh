@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 echo "== sanitizers"
 "$root/scripts/sanitize.sh"
 echo "== fuzzing"
-"$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-60}"
+"$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-30}"
 echo "== tests"
 cd "$root/build"
 export QT_QPA_PLATFORM=offscreen
