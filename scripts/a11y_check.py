@@ -90,8 +90,46 @@ def visible_window(app, title, timeout=10):
                 return w
         time.sleep(0.3)
     failures.append("window %r not shown" % title)
-    log("MISSING window %r" % title)
+    names = []
+    for i in range(app.childCount):
+        w = app.getChildAtIndex(i)
+        if w is not None:
+            names.append((w.name, showing(w)))
+    log("MISSING window %r; windows: %r" % (title, names))
     return None
+
+
+def select_first(app, name):
+    node = find(app, name, roles=("list", "list box", "table"))
+    if node is None:
+        failures.append("no list named %r" % name)
+        log("MISSING list %r" % name)
+        return False
+    # The entry itself, through its own action (Qt's list items toggle their selection).
+    for item in walk(node):
+        if item is node:
+            continue
+        try:
+            if item.getRoleName() not in ("list item", "table cell"):
+                continue
+            action = item.queryAction()
+        except Exception:
+            continue
+        names = [action.getName(i) for i in range(action.nActions)]
+        for i, n in enumerate(names):
+            if n.lower() in ("toggle", "select", "press", "click"):
+                action.doAction(i)
+                log("selected %r in %r" % (item.name, name))
+                return True
+        log("entry %r offers %r" % (item.name, names))
+    try:
+        node.querySelection().selectChild(0)
+        log("selected the first entry of %r" % name)
+        return True
+    except Exception:
+        failures.append("cannot select an entry of %r" % name)
+        log("CANNOT select in %r" % name)
+        return False
 
 
 def shot(name):
@@ -146,6 +184,27 @@ def main():
         shot(name)
         press(app, "Annulla")
         visible_window(app, " Sintarel")
+    # A session with candidates: open it in the editor, then see its merit ranking.
+    if press(app, "Apri sessione esistente") and visible_window(app, " Sintarel - Apertura sessione"):
+        if select_first(app, "Elenco delle sessioni"):
+            press(app, "Apri archivio")
+            editor = visible_window(app, " Sintarel - Gestione sessione")
+            if editor is not None:
+                press(app, "Ultima")
+                check_names(editor)
+                shot("06-editor")
+                press(app, "Esci")
+                visible_window(app, " Sintarel")
+    if press(app, "Visualizza graduatorie") and visible_window(app, " Sintarel - Visualizzazione graduatorie"):
+        if select_first(app, "Elenco delle sessioni"):
+            press(app, "Graduatoria di merito")
+            ranking = visible_window(app, " Sintarel - Graduatoria di merito")
+            if ranking is not None:
+                check_names(ranking)
+                shot("07-merito")
+                press(app, "Esci")
+            press(app, "Annulla")
+            visible_window(app, " Sintarel")
     press(app, "Esci")
     if failures:
         for f in failures:

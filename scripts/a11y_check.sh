@@ -20,6 +20,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb
   work=$(mktemp -d)
   cp -r "$SINTAREL_DIST/." "$work/"
+  /usr/bin/python3 "$SINTAREL_ROOT/scripts/sample_session.py" "$work/Concorso giugno.vai"
   "$work/Sintarel" &
   prog=$!
   rc=0

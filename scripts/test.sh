@@ -4,12 +4,12 @@
 # time, and last the test suite of the Release build (its summary ends the run).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh"
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh"
 echo "== sanitizers"
-"$root/scripts/sanitize.sh"
+bash "$root/scripts/sanitize.sh"
 echo "== fuzzing"
-"$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-30}"
+bash "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-30}"
 echo "== tests"
 cd "$root/build"
 export QT_QPA_PLATFORM=offscreen

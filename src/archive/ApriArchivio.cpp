@@ -97,8 +97,8 @@ void TfrmApriArchivio::btnApriClick()
         app().messages().warning(this, QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione."));
         return;
     }
-    QListWidgetItem *item = lstFiles->currentItem();
-    if (!item || !item->isSelected()) {
+    QListWidgetItem *item = selectedEntry(lstFiles);
+    if (!item) {
         app().messages().warning(
             this,
             QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante "
@@ -117,8 +117,8 @@ void TfrmApriArchivio::btnEliminaClick()
         messages.warning(this, QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione."));
         return;
     }
-    QListWidgetItem *item = lstFiles->currentItem();
-    if (!item || !item->isSelected()) {
+    QListWidgetItem *item = selectedEntry(lstFiles);
+    if (!item) {
         messages.warning(
             this, QStringLiteral("Attenzione: selezionare dall'elenco la sessione da eliminare prima di "
                                  "premere il pulsante del cestino."));
@@ -157,7 +157,7 @@ void TfrmApriArchivio::FormClose()
 {
     const QString tag = text::trimmed(lblMemory->text());
     if (tag == QLatin1String("password")) {
-        QListWidgetItem *item = lstFiles->currentItem();
+        QListWidgetItem *item = selectedEntry(lstFiles);
         if (item) {
             lblFile->setText(catalogue::sessionPath(app().programFolder(), item->text()));
             TfrmTorneo *editor = app().frmTorneo();

@@ -27,3 +27,9 @@ QListWidget *makeSessionListBox(QWidget *parent)
     list->setAccessibleName(QStringLiteral("Elenco delle sessioni"));
     return list;
 }
+
+QListWidgetItem *selectedEntry(QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}

@@ -99,8 +99,8 @@ void TfrmApriClassifica::openRanking(Ranking kind)
         app().messages().warning(this, QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione."));
         return;
     }
-    QListWidgetItem *item = lstFiles->currentItem();
-    if (!item || !item->isSelected()) {
+    QListWidgetItem *item = selectedEntry(lstFiles);
+    if (!item) {
         app().messages().warning(this,
                                  QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di "
                                                 "premere il pulsante per visualizzare la graduatoria "
