@@ -1,16 +1,14 @@
 #pragma once
 
 #include "lists/candidatelist.h"
-
-#include <QListView>
+#include "rankings/LineList.h"
 
 class AppContext;
-class QStringListModel;
 
-// The result list of the search and eligible-candidates windows: one fixed-width
-// line per candidate, each remembering its record number. A model view, so a
-// whole session's lines show at once.
-class CandidateListView : public QListView
+// The result list of the search and eligible-candidates windows: the list of
+// lines every list window shows, where each line also remembers its record
+// number, so that a double-click recalls that very record.
+class CandidateListView : public LineListView
 {
     Q_OBJECT
 public:
@@ -18,15 +16,8 @@ public:
 
     void setList(candidatelist::List list);
     void clearList();
-    const QStringList &lines() const { return m_list.lines; }
-    qsizetype count() const { return m_list.lines.size(); }
 
-    // -1 when no line is selected.
-    qsizetype selectedRow() const;
-    void selectRow(qsizetype row);
-
-    // The find of every list window: "Ricerca non applicabile..." on an empty
-    // list, else the next line holding the typed text, remembered between clicks.
+    // The find of every list window (see LineListView::findText).
     void find(AppContext &app, QWidget *parent, const QString &typed, QString &remembered);
 
     // Loads the selected line's record into the session editor (when load is
@@ -34,6 +25,5 @@ public:
     bool recallSelected(AppContext &app, bool load);
 
 private:
-    QStringListModel *m_model;
-    candidatelist::List m_list;
+    QList<qint64> m_numbers;
 };
