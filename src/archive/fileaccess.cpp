@@ -30,16 +30,17 @@ void FileAccess::install(FileAccess *access)
 std::unique_ptr<QIODevice> SystemFileAccess::openReadWrite(const QString &path)
 {
     auto file = std::make_unique<QFile>(path);
-    if (file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    // Unbuffered, so that a failing write (a full disk) is seen by the write itself.
+    if (file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
         return file;
     // An existing file we may not open takes the failure path: it is never
     // replaced by an empty one.
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         return nullptr;
-    if (file->open(QIODevice::ReadWrite | QIODevice::NewOnly))
+    if (file->open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
         return file;
     // Another program created it in the meantime.
-    if (file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    if (file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
         return file;
     return nullptr;
 }
@@ -81,4 +82,10 @@ bool SystemFileAccess::syncToDisk(QIODevice &device)
 #else
     return true;
 #endif
+}
+
+bool SystemFileAccess::resize(QIODevice &device, qint64 size)
+{
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    return file && file->flush() && file->resize(size);
 }

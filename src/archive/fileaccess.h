@@ -24,6 +24,9 @@ public:
     // Pushes what was written down to the disk.
     virtual bool syncToDisk(QIODevice &device) = 0;
 
+    // Cuts the file back to size bytes (undoing a failed append).
+    virtual bool resize(QIODevice &device, qint64 size) = 0;
+
     // The access in force: the system's, unless a test installed another.
     static FileAccess &current();
 
@@ -37,4 +40,5 @@ public:
     std::unique_ptr<QIODevice> openReadWrite(const QString &path) override;
     bool lockExclusive(QIODevice &device, int timeoutMs) override;
     bool syncToDisk(QIODevice &device) override;
+    bool resize(QIODevice &device, qint64 size) override;
 };

@@ -101,12 +101,35 @@ void SessionFile::overwrite(qint64 index, const TScheda &record)
 {
     if (index < 0 || index >= m_count)
         throw SessionError(QStringLiteral("La scheda %1 non esiste").arg(index + 1));
-    writeAt(index, record);
+    const TScheda before = read(index);
+    try {
+        writeAt(index, record);
+    } catch (const SessionError &) {
+        // Put the stored record back rather than leave it half written.
+        if (m_device->seek(index * TScheda::kSize))
+            m_device->write(before.bytes(), TScheda::kSize);
+        throw;
+    }
 }
 
 qint64 SessionFile::append(const TScheda &record)
 {
-    writeAt(m_count, record);
+    // What lies past the last whole record (normally nothing) is kept so that a
+    // failed append leaves the file exactly as it was.
+    const qint64 end = m_count * TScheda::kSize;
+    QByteArray tail;
+    if (m_device->size() > end) {
+        seekIndex(m_count);
+        tail = m_device->read(m_device->size() - end);
+    }
+    try {
+        writeAt(m_count, record);
+    } catch (const SessionError &) {
+        FileAccess::current().resize(*m_device, end);
+        if (!tail.isEmpty() && m_device->seek(end))
+            m_device->write(tail);
+        throw;
+    }
     ++m_count;
     return m_count;
 }

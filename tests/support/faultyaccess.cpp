@@ -7,8 +7,8 @@ namespace
 class LimitedDevice : public QIODevice
 {
 public:
-    LimitedDevice(std::unique_ptr<QIODevice> inner, qint64 readLimit, qint64 writeLimit)
-        : m_inner(std::move(inner)), m_readLeft(readLimit), m_writeLeft(writeLimit)
+    LimitedDevice(std::unique_ptr<QIODevice> inner, qint64 readLimit, qint64 writeLimit, bool diskFull)
+        : m_inner(std::move(inner)), m_readLeft(readLimit), m_writeLeft(writeLimit), m_diskFull(diskFull)
     {
         QIODevice::open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     }
@@ -36,10 +36,17 @@ protected:
     }
     qint64 writeData(const char *data, qint64 len) override
     {
-        if (m_writeLeft == 0)
-            return -1;
-        if (m_writeLeft > 0)
-            len = std::min(len, m_writeLeft);
+        // A full disk still takes rewrites of bytes the file already has.
+        if (m_diskFull && m_inner->pos() + len <= m_inner->size())
+            return m_inner->write(data, len);
+        if (m_writeLeft >= 0 && len > m_writeLeft) {
+            if (!m_diskFull)
+                return -1; // an I/O error: nothing of this write reaches the file
+            // A full disk: what still fits is written, then the write stops short.
+            const qint64 n = m_writeLeft > 0 ? m_inner->write(data, m_writeLeft) : 0;
+            m_writeLeft = 0;
+            return n > 0 ? n : -1;
+        }
         const qint64 n = m_inner->write(data, len);
         if (n > 0 && m_writeLeft > 0)
             m_writeLeft -= n;
@@ -50,6 +57,7 @@ private:
     std::unique_ptr<QIODevice> m_inner;
     qint64 m_readLeft;
     qint64 m_writeLeft;
+    bool m_diskFull;
 };
 
 } // namespace
@@ -62,7 +70,7 @@ std::unique_ptr<QIODevice> FaultyAccess::openReadWrite(const QString &path)
     auto inner = m_system.openReadWrite(path);
     if (!inner)
         return nullptr;
-    return std::make_unique<LimitedDevice>(std::move(inner), readLimit, writeLimit);
+    return std::make_unique<LimitedDevice>(std::move(inner), readLimit, writeLimit, diskFull);
 }
 
 bool FaultyAccess::lockExclusive(QIODevice &device, int timeoutMs)
@@ -77,4 +85,9 @@ bool FaultyAccess::syncToDisk(QIODevice &device)
     if (refuseSync)
         return false;
     return m_system.syncToDisk(*static_cast<LimitedDevice &>(device).inner());
+}
+
+bool FaultyAccess::resize(QIODevice &device, qint64 size)
+{
+    return m_system.resize(*static_cast<LimitedDevice &>(device).inner(), size);
 }

@@ -14,12 +14,14 @@ public:
     bool refuseLock = false;
     bool refuseSync = false;
     qint64 readLimit = -1;  // bytes that can be read in one opening; -1 = no limit
-    qint64 writeLimit = -1; // bytes that can be written in one opening; -1 = no limit
+    qint64 writeLimit = -1; // bytes written in one opening before a write fails (wholly); -1 = no limit
+    bool diskFull = false;  // with writeLimit: writes that grow the file stop short; rewrites in place go on
     int openings = 0;
 
     std::unique_ptr<QIODevice> openReadWrite(const QString &path) override;
     bool lockExclusive(QIODevice &device, int timeoutMs) override;
     bool syncToDisk(QIODevice &device) override;
+    bool resize(QIODevice &device, qint64 size) override;
 
 private:
     SystemFileAccess m_system;
