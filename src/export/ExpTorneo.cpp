@@ -1,4 +1,5 @@
 #include "export/ExpTorneo.h"
+#include "common/BusyCursor.h"
 
 #include "common/Fonts.h"
 #include "common/ImageButton.h"
@@ -127,7 +128,10 @@ QString TfrmExpTorneo::helpTopic()
 
 void TfrmExpTorneo::FormShow()
 {
-    m_model->fill(app().frmTorneo()->lblFile->text());
+    {
+        const BusyCursor busy;
+        m_model->fill(app().frmTorneo()->lblFile->text());
+    }
     grdRecords->setFocus();
 }
 
@@ -145,6 +149,7 @@ void TfrmExpTorneo::cmdEsportaClick()
 
     const QString path = app().pathInFolder(spreadsheet::fileName());
     try {
+        const BusyCursor busy;
         spreadsheet::writeFile(path, m_model->spreadsheet());
     } catch (const SintarelError &) {
         messages.plain(this, QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"

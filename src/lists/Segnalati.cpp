@@ -1,5 +1,6 @@
 #include "lists/Segnalati.h"
 
+#include "common/BusyCursor.h"
 #include "common/SvgPicture.h"
 #include "common/text.h"
 #include "editor/Torneo.h"
@@ -42,10 +43,11 @@ void TfrmSegnalati::FormShow()
 {
     m_remembered.clear();
     txtTrova->clear();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // A reading failure is silent: what was read stays listed.
-    lstRecords->setList(candidatelist::eligible(text::trimmed(app().frmTorneo()->lblFile->text())));
-    QApplication::restoreOverrideCursor();
+    {
+        const BusyCursor busy;
+        // A reading failure is silent: what was read stays listed.
+        lstRecords->setList(candidatelist::eligible(text::trimmed(app().frmTorneo()->lblFile->text())));
+    }
     txtTrova->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "lists/TrovaPagina.h"
 
+#include "common/BusyCursor.h"
 #include "common/FocusWatcher.h"
 #include "common/Fonts.h"
 #include "common/Messages.h"
@@ -212,10 +213,11 @@ void TfrmTrovaPagina::btnCercaClick()
         texts[i] = f[i]->text();
     const SearchFilters searchFilters(texts);
     lblConta->setText(QString::number(searchFilters.activeCount()));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    candidatelist::List found =
-        candidatelist::search(text::trimmed(app().frmTorneo()->lblFile->text()), searchFilters);
-    QApplication::restoreOverrideCursor();
+    candidatelist::List found;
+    {
+        const BusyCursor busy;
+        found = candidatelist::search(text::trimmed(app().frmTorneo()->lblFile->text()), searchFilters);
+    }
     if (!found.complete) {
         lblAttendere->hide();
         app().messages().plain(this, kAccesso);

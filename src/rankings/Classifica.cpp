@@ -1,4 +1,5 @@
 #include "rankings/Classifica.h"
+#include "common/BusyCursor.h"
 
 #include "common/text.h"
 #include "printouts/listprintout.h"
@@ -33,6 +34,7 @@ void TfrmClassifica::FormShow()
     searchText().clear();
     txtTrova->clear();
     lstRecords->clear();
+    const BusyCursor busy;
     const ranking::Loaded loaded = ranking::loadAlphabetical(text::trimmed(lblFile->text()));
     // Lines read before a failure stay; the count then shows 0.
     lstRecords->setLines(loaded.lines);

@@ -1,4 +1,5 @@
 #include "rankings/ExpClassifica.h"
+#include "common/BusyCursor.h"
 
 #include "common/text.h"
 #include "printouts/listprintout.h"
@@ -31,6 +32,7 @@ void TfrmExpClassifica::FormShow()
 {
     txtTrova->setFocus();
     const QString path = text::trimmed(app().frmApriClassifica()->lblFile->text());
+    const BusyCursor busy;
     const ranking::Loaded loaded = ranking::loadMerit(path);
     // A failed load leaves the list empty and the count as it was.
     if (!loaded.complete || loaded.lines.isEmpty())
