@@ -88,7 +88,9 @@ void TestText::cp1252Unmappable_data()
     QTest::newRow("macron to base letter") << QStringLiteral("Ā ō") << QByteArray("A o");
     QTest::newRow("caron kept when present") << QStringLiteral("Šž") << QByteArray("\x8a\x9e");
     QTest::newRow("cyrillic") << QStringLiteral("Жx") << QByteArray("?x");
-    QTest::newRow("stroke letters to their base") << QStringLiteral("Łódź Đ") << QByteArray("L\xf3" "dz D");
+    QTest::newRow("stroke letters to their base") << QStringLiteral("Łódź Đ")
+                                                  << QByteArray("L\xf3"
+                                                                "dz D");
     QTest::newRow("no letter to fall back on") << QStringLiteral("∑→") << QByteArray("??");
     QTest::newRow("outside basic plane is one mark") << QStringLiteral("a😀b") << QByteArray("a?b");
 }
