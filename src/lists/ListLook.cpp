@@ -1,6 +1,7 @@
 #include "lists/ListLook.h"
 
 #include "common/Fonts.h"
+#include "common/PushButton.h"
 #include "common/SvgPicture.h"
 
 #include <QLabel>
@@ -22,13 +23,7 @@ SvgPicture *picture(QWidget *parent, const char *name, const char *resource, con
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(fonts::verdana(10, true));
-    b->setCursor(Qt::PointingHandCursor);
-    b->setAutoDefault(false);
-    b->setGeometry(geometry);
-    return b;
+    return makePushButton(parent, QString::fromLatin1(name), text, geometry);
 }
 
 QLabel *caption(QWidget *parent, const char *name, const QString &text, const QColor &color,

@@ -1,6 +1,7 @@
 #include "printouts/SheetWindow.h"
 
 #include "common/Fonts.h"
+#include "common/PushButton.h"
 #include "editor/Torneo.h"
 #include "shell/AppContext.h"
 
@@ -15,13 +16,7 @@ namespace
 
 QPushButton *button(const QString &name, const QString &words, const QRect &geometry, QWidget *parent)
 {
-    auto *b = new QPushButton(words, parent);
-    b->setObjectName(name);
-    b->setFont(fonts::verdana(8));
-    b->setCursor(Qt::PointingHandCursor);
-    b->setAutoDefault(false);
-    b->setGeometry(geometry);
-    return b;
+    return makePushButton(parent, name, words, geometry, fonts::verdana(8));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "common/Gradient.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
+#include "common/PushButton.h"
 #include "common/SvgPicture.h"
 #include "common/text.h"
 #include "help/HelpActions.h"
@@ -28,13 +29,7 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 
 QPushButton *button(QWidget *parent, const char *name, const QString &words, const QRect &geometry)
 {
-    auto *b = new QPushButton(words, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(fonts::verdana(10, true));
-    b->setCursor(Qt::PointingHandCursor);
-    b->setAutoDefault(false);
-    b->setGeometry(geometry);
-    return b;
+    return makePushButton(parent, QString::fromLatin1(name), words, geometry);
 }
 } // namespace
 
