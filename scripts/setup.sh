@@ -11,6 +11,8 @@ packages=(
   poppler-utils xvfb xauth imagemagick
   python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-x11
   clang libclang-rt-14-dev
+  cups cups-client cups-bsd printer-driver-cups-pdf xdotool
+  libxlsxwriter-dev python3-openpyxl
 )
 
 missing=()
