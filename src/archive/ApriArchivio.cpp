@@ -77,6 +77,7 @@ TfrmApriArchivio::TfrmApriArchivio(AppContext &app)
     connect(btnAnnulla, &ImageButton::clicked, this, &TfrmApriArchivio::btnAnnullaClick);
     connect(btnElimina, &ImageButton::clicked, this, &TfrmApriArchivio::btnEliminaClick);
     connect(imgGuida, &ImageButton::clicked, this, &TfrmApriArchivio::imgGuidaClick);
+    imgGuida->addShortcut(Qt::Key_F1);
 }
 
 void TfrmApriArchivio::fillList()

@@ -66,4 +66,13 @@ void sortLines(QStringList &lines)
     std::stable_sort(lines.begin(), lines.end(), sortedLess);
 }
 
+QString spokenValue(const QString &caption, const QString &value)
+{
+    if (caption.isEmpty())
+        return value;
+    if (trimmed(value).isEmpty())
+        return caption;
+    return caption + u' ' + value;
+}
+
 } // namespace text

@@ -29,4 +29,8 @@ inline bool sortedLess(const QString &a, const QString &b)
 // Sorts lines in sorted-list order (stable, so equal lines keep their order).
 void sortLines(QStringList &lines);
 
+// What a screen reader says for a label showing a value: the caption and the
+// value, one blank between ("Scheda 3"); either alone when the other is empty.
+QString spokenValue(const QString &caption, const QString &value);
+
 } // namespace text

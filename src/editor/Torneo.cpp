@@ -1,6 +1,7 @@
 #include "editor/Torneo.h"
 
 #include "archive/sessionfile.h"
+#include "common/DataLabel.h"
 #include "common/Fonts.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
@@ -129,10 +130,19 @@ TfrmTorneo::TfrmTorneo(AppContext &app)
     setTabOrder(txtGare, txtPunteggio);
     setTabOrder(txtPunteggio, txtNote);
     setTabOrder(txtNote, chkCompletato);
+    // The commands come after the record's controls, so every one of them can be
+    // reached without a mouse.
+    QWidget *previous = chkCompletato;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             cmdNuovo, cmdSalva, cmdTrova, cmdAnteprima, cmdStampa, cmdPrimo, cmdIndietro, cmdAvanti,
+             cmdUltimo, cmdExcel, cmdNonPagati, cmdGuida, cmdEsci, btnEmail, btnCalcolatrice}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+    addShortcuts();
 
-    for (QWidget *w : {static_cast<QWidget *>(txtConcorrente), static_cast<QWidget *>(txtResponsabile),
-                       static_cast<QWidget *>(txtTelefono), static_cast<QWidget *>(txtEmail),
-                       static_cast<QWidget *>(txtPunteggio), static_cast<QWidget *>(txtNote)})
+    for (QWidget *w : std::initializer_list<QWidget *>{txtConcorrente, txtResponsabile, txtTelefono, txtEmail,
+                                                       txtGare, txtPunteggio, txtNote})
         w->installEventFilter(this);
 
     connect(cmdNuovo, &ImageButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
@@ -183,7 +193,7 @@ void TfrmTorneo::buildToolbar(QWidget *p)
     lblPosizione->setFont(fonts::verdana(12, true));
     lblPosizione->setStyleSheet(QStringLiteral("color: #12355B;"));
     lblPosizione->setGeometry(496, 18, 62, 32);
-    lblPosizione->setAccessibleName(QStringLiteral("Numero della scheda"));
+    datalabel::expose(lblPosizione, QStringLiteral("Scheda"), QStringLiteral("Numero della scheda"));
 
     cmdAvanti = tool(p, "cmdAvanti", ":/pictures/editor_avanti.svg", kWordsAvanti, 560);
     cmdUltimo = tool(p, "cmdUltimo", ":/pictures/editor_ultimo.svg", kWordsUltimo, 624);
@@ -201,6 +211,7 @@ void TfrmTorneo::buildToolbar(QWidget *p)
     lblNome->setFont(fonts::verdana(15, true));
     lblNome->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
     lblNome->setGeometry(0, 76, 994, 34);
+    datalabel::expose(lblNome, QString(), QStringLiteral("Nome della sessione"));
 }
 
 void TfrmTorneo::buildFields(QWidget *p)
@@ -274,7 +285,7 @@ void TfrmTorneo::buildFields(QWidget *p)
     panInfo->setFont(fonts::tahoma(12));
     panInfo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     panInfo->setGeometry(16, 644, 964, 32);
-    panInfo->setAccessibleName(QStringLiteral("Riga di stato"));
+    datalabel::expose(panInfo, QString(), QStringLiteral("Riga di stato"), QAccessible::StatusBar);
 }
 
 void TfrmTorneo::describeCommands()
@@ -301,13 +312,32 @@ void TfrmTorneo::describeCommands()
     }
 }
 
+void TfrmTorneo::addShortcuts()
+{
+    const auto texts = editortexts::statusTexts();
+    for (const auto &entry : editortexts::shortcuts()) {
+        auto *button = findChild<ImageButton *>(entry.first);
+        Q_ASSERT(button);
+        button->addShortcut(entry.second);
+        m_shortcuts.append(entry.second);
+        for (const auto &status : texts)
+            if (status.first == entry.first)
+                button->setToolTip(editortexts::tooltip(status.second, entry.second));
+    }
+}
+
+bool TfrmTorneo::isShortcut(const QKeyEvent *key) const
+{
+    return m_shortcuts.contains(QKeySequence(key->keyCombination()));
+}
+
 void TfrmTorneo::mouseOverBackground(const QPointF &globalPos)
 {
     QWidget *under = childAt(mapFromGlobal(globalPos.toPoint()));
     if (!under)
         under = this;
     if (m_backgrounds.contains(under) && !panInfo->text().isEmpty())
-        panInfo->clear();
+        panInfo->setText(QString()); // unlike clear(), announced to screen readers
 }
 
 // --- showing and assembling records -------------------------------------------------
@@ -355,7 +385,7 @@ void TfrmTorneo::showBlankRecord()
     txtPunteggio->setText(QStringLiteral("0,00"));
     txtNote->clear();
     chkCompletato->setChecked(false);
-    lblPosizione->clear();
+    lblPosizione->setText(QString()); // unlike clear(), announced to screen readers
     txtConcorrente->setFocus();
 }
 
@@ -631,6 +661,10 @@ bool TfrmTorneo::eventFilter(QObject *watched, QEvent *event)
             txtPunteggioExit();
         return false;
     }
+    // A field would keep Ctrl+Home and the like for itself; the editor's
+    // shortcuts win (the field keeps Home, End, PgUp and PgDn).
+    if (event->type() == QEvent::ShortcutOverride && isShortcut(static_cast<QKeyEvent *>(event)))
+        return true;
     if (event->type() != QEvent::KeyPress)
         return FullScreenWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

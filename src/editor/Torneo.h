@@ -3,10 +3,13 @@
 #include "archive/record.h"
 #include "common/FullScreenWindow.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QSet>
 
 class ImageButton;
 class QCheckBox;
+class QKeyEvent;
 class QFrame;
 class SvgPicture;
 class QLabel;
@@ -107,6 +110,8 @@ private:
     void buildToolbar(QWidget *p);
     void buildFields(QWidget *p);
     void describeCommands();
+    void addShortcuts();
+    bool isShortcut(const QKeyEvent *key) const;
     bool txtEmailKeyDown(int key, const QString &typed);
     bool txtPunteggioKeyDown(int key, const QString &typed);
     void openDatePicker();
@@ -119,4 +124,5 @@ private:
 
     StatusLine *m_status = nullptr;
     QSet<QWidget *> m_backgrounds;
+    QList<QKeySequence> m_shortcuts;
 };

@@ -34,10 +34,16 @@ SheetWindow::SheetWindow(AppContext &app, QWidget *owner, const QString &objectN
     btnAnnulla =
         button(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(34, 243, 137, 28), this);
     btnStampa = button(QStringLiteral("btnStampa"), actionWords, QRect(191, 243, 137, 28), this);
-    btnStampa->setDefault(true);
+    setTabOrder(btnAnnulla, btnStampa);
 
     connect(btnStampa, &QPushButton::clicked, this, &SheetWindow::btnStampaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &SheetWindow::btnAnnullaClick);
+}
+
+void SheetWindow::FormShow()
+{
+    // Enter presses the focused button; a fresh window offers the action.
+    btnStampa->setFocus();
 }
 
 PageModel SheetWindow::sheet() const

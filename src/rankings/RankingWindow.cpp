@@ -101,6 +101,7 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     connect(btnStampa, &QPushButton::clicked, this, &RankingWindow::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
     connect(imgGuida, &ImageButton::clicked, this, &RankingWindow::imgGuidaClick);
+    imgGuida->addShortcut(Qt::Key_F1);
 
     // Opens maximised; without a window manager nothing maximises it, so fill the screen.
     if (QScreen *s = screen())
