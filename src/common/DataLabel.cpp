@@ -83,8 +83,7 @@ void expose(QLabel *label, const QString &caption, const QString &description, Q
     Q_UNUSED(installed);
     label->setProperty(kCaption, caption);
     label->setProperty(kRole, int(role));
-    // An own accessible name would hide the text, and Qt announces a new text
-    // as a name change only while the label has none.
+    // An own accessible name would hide the text.
     label->setAccessibleName(QString());
     label->setAccessibleDescription(description);
     // An interface made before (a text set while a screen reader listens) is
@@ -94,4 +93,21 @@ void expose(QLabel *label, const QString &caption, const QString &description, Q
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }
 
+void announce(QLabel *label, const QString &before)
+{
+    if (label->text() == before)
+        return;
+    QAccessibleEvent name(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleTextUpdateEvent text(label, 0, before, label->text());
+    QAccessible::updateAccessibility(&text);
+}
+
 } // namespace datalabel
+
+void DataLabel::setText(const QString &text)
+{
+    const QString before = QLabel::text();
+    QLabel::setText(text);
+    datalabel::announce(this, before);
+}

@@ -187,7 +187,7 @@ void TfrmTorneo::buildToolbar(QWidget *p)
     cmdPrimo = tool(p, "cmdPrimo", ":/pictures/editor_primo.svg", kWordsPrimo, 368);
     cmdIndietro = tool(p, "cmdIndietro", ":/pictures/editor_indietro.svg", kWordsIndietro, 432);
 
-    lblPosizione = new QLabel(p);
+    lblPosizione = new DataLabel(QString(), p);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(fonts::verdana(12, true));
@@ -205,7 +205,7 @@ void TfrmTorneo::buildToolbar(QWidget *p)
     bkgNome = surface(p, "bkgNome", QRect(0, 74, 994, 38),
                       QStringLiteral("background-color: #1F4E8C; border-top: 2px solid #FFD700; "
                                      "border-bottom: 2px solid #FFD700;"));
-    lblNome = new QLabel(QStringLiteral("Nome Sessione"), p);
+    lblNome = new DataLabel(QStringLiteral("Nome Sessione"), p);
     lblNome->setObjectName(QStringLiteral("lblNome"));
     lblNome->setAlignment(Qt::AlignCenter);
     lblNome->setFont(fonts::verdana(15, true));
@@ -280,7 +280,7 @@ void TfrmTorneo::buildFields(QWidget *p)
     shpInfo =
         surface(p, "shpInfo", QRect(4, 640, 986, 40),
                 QStringLiteral("background-color: #2F5F9E; border: 2px solid #FFD700; border-radius: 4px;"));
-    panInfo = new QLabel(kStatusReady, p);
+    panInfo = new DataLabel(kStatusReady, p);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(fonts::tahoma(12));
     panInfo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -337,7 +337,7 @@ void TfrmTorneo::mouseOverBackground(const QPointF &globalPos)
     if (!under)
         under = this;
     if (m_backgrounds.contains(under) && !panInfo->text().isEmpty())
-        panInfo->setText(QString()); // unlike clear(), announced to screen readers
+        panInfo->clear();
 }
 
 // --- showing and assembling records -------------------------------------------------
@@ -385,7 +385,7 @@ void TfrmTorneo::showBlankRecord()
     txtPunteggio->setText(QStringLiteral("0,00"));
     txtNote->clear();
     chkCompletato->setChecked(false);
-    lblPosizione->setText(QString()); // unlike clear(), announced to screen readers
+    lblPosizione->clear();
     txtConcorrente->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/record.h"
+#include "common/DataLabel.h"
 #include "common/FullScreenWindow.h"
 
 #include <QKeySequence>
@@ -35,7 +36,7 @@ public:
     ImageButton *cmdStampa;
     ImageButton *cmdPrimo;
     ImageButton *cmdIndietro;
-    QLabel *lblPosizione; // 1-based number of the stored record shown; empty for a new one
+    DataLabel *lblPosizione; // 1-based number of the stored record shown; empty for a new one
     ImageButton *cmdAvanti;
     ImageButton *cmdUltimo;
     ImageButton *cmdExcel;
@@ -43,8 +44,8 @@ public:
     ImageButton *cmdGuida;
     ImageButton *cmdEsci;
 
-    QLabel *lblNome; // session name band
-    QLabel *lblFile; // hidden: full path of the open session file
+    DataLabel *lblNome; // session name band
+    QLabel *lblFile;    // hidden: full path of the open session file
 
     QLineEdit *txtConcorrente;  // candidate name
     QLineEdit *txtResponsabile; // fiscal code
@@ -57,7 +58,7 @@ public:
     QLineEdit *txtNote;
     QCheckBox *chkCompletato; // eligible
 
-    QLabel *panInfo;       // status line
+    DataLabel *panInfo;    // status line
     QPushButton *btnFocus; // never visible: a place to park the focus
 
     // Decorative surfaces; pointing at them empties the status line.
