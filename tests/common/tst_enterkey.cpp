@@ -222,7 +222,8 @@ void TestEnterKey::enterPressesFocusedButton()
             QTRY_COMPARE(QApplication::focusWidget(), button);
             // Sent where the keyboard sends it: to the focused widget.
             QTest::keyClick(QApplication::focusWidget(), key);
-            QVERIFY2(p.ran(t, w), qPrintable(p.button + QString::fromLatin1(key == Qt::Key_Enter ? " Enter" : " Return")));
+            QVERIFY2(p.ran(t, w),
+                     qPrintable(p.button + QString::fromLatin1(key == Qt::Key_Enter ? " Enter" : " Return")));
             // The program's own look: Verdana on every push button.
             QCOMPARE(button->font().family(), QStringLiteral("Verdana"));
             t.messages().take();
