@@ -1,7 +1,10 @@
 #include "access/CambiaPassword.h"
 #include "access/Password.h"
+#include "archive/ApriArchivio.h"
+#include "archive/CreaArchivio.h"
 #include "archive/record.h"
 #include "archive/sessionfile.h"
+#include "common/FullScreenWindow.h"
 #include "editor/Torneo.h"
 #include "lists/CandidateListView.h"
 #include "lists/Segnalati.h"
@@ -194,6 +197,8 @@ class TestEnterKey : public QObject
 private slots:
     void enterPressesFocusedButton_data();
     void enterPressesFocusedButton();
+    void f1OpensHelp_data();
+    void f1OpensHelp();
 };
 
 void TestEnterKey::enterPressesFocusedButton_data()
@@ -232,6 +237,57 @@ void TestEnterKey::enterPressesFocusedButton()
             QVERIFY2(t.messages().problems().isEmpty(), qPrintable(t.messages().problems().join(u'\n')));
         }
     }
+}
+
+void TestEnterKey::f1OpensHelp_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("start screen") << "frmAvvio"
+                                  << "Uno sguardo a Sintarel";
+    QTest::newRow("new session") << "frmCreaArchivio"
+                                 << "Gestione sessioni d'esame";
+    QTest::newRow("session list") << "frmApriArchivio"
+                                  << "Gestione sessioni d'esame";
+    QTest::newRow("ranking selection") << "frmApriClassifica"
+                                       << "Visualizzazione graduatorie";
+    QTest::newRow("merit ranking") << "frmExpClassifica"
+                                   << "Visualizzazione graduatorie";
+}
+
+// F1 in a window with a help icon opens its help page, wherever the focus is.
+void TestEnterKey::f1OpensHelp()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, topic);
+    TestApp t;
+    writeSession(t);
+    std::unique_ptr<QWidget> ranking;
+    QWidget *w = nullptr;
+    if (window == QLatin1String("frmExpClassifica")) {
+        t->frmApriClassifica()->lblFile->setText(t.path(QStringLiteral("Prova.vai")));
+        w = own(ranking, new TfrmExpClassifica(t.app(), t->frmApriClassifica()));
+    } else {
+        const QMap<QString, FullScreenWindow *> screens{
+            {QStringLiteral("frmAvvio"), t->frmAvvio()},
+            {QStringLiteral("frmCreaArchivio"), t->frmCreaArchivio()},
+            {QStringLiteral("frmApriArchivio"), t->frmApriArchivio()},
+            {QStringLiteral("frmApriClassifica"), t->frmApriClassifica()}};
+        FullScreenWindow *screen = screens.value(window);
+        QVERIFY(screen);
+        screen->showWindow();
+        w = screen;
+    }
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QString shown;
+    whenModal([&](QWidget *modal) {
+        if (modal->objectName() == QLatin1String("frmGuida"))
+            shown = getChild<QLabel>(modal, QStringLiteral("lblTitolo"))->text();
+        modal->close();
+    });
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(shown, topic);
 }
 
 SINTAREL_TEST_MAIN(TestEnterKey)
