@@ -197,6 +197,7 @@ class TestEnterKey : public QObject
 private slots:
     void enterPressesFocusedButton_data();
     void enterPressesFocusedButton();
+    void enterInRankingFieldAndList();
     void f1OpensHelp_data();
     void f1OpensHelp();
 };
@@ -237,6 +238,28 @@ void TestEnterKey::enterPressesFocusedButton()
             QVERIFY2(t.messages().problems().isEmpty(), qPrintable(t.messages().problems().join(u'\n')));
         }
     }
+}
+
+// In a ranking window Enter in the find field or the list finds, never prints.
+void TestEnterKey::enterInRankingFieldAndList()
+{
+    TestApp t;
+    writeSession(t);
+    t->frmApriClassifica()->lblFile->setText(t.path(QStringLiteral("Prova.vai")));
+    TfrmExpClassifica w(t.app(), t->frmApriClassifica());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.txtTrova->setText(QStringLiteral("VERDI"));
+    w.txtTrova->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), w.txtTrova);
+    QTest::keyClick(w.txtTrova, Qt::Key_Return);
+    QCOMPARE(w.lstRecords->selectedRow(), 1);
+    w.lstRecords->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), w.lstRecords);
+    QTest::keyClick(w.lstRecords, Qt::Key_Return);
+    QVERIFY(t.messages().take().isEmpty()); // no "Si vuole stampare...?"
+    QVERIFY(t.print().jobs.isEmpty());
+    QVERIFY(w.isVisible());
 }
 
 void TestEnterKey::f1OpensHelp_data()
