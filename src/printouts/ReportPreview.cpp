@@ -45,10 +45,12 @@ PrintOutcome printPageModel(const PageModel &pages, const QString &jobTitle, QPr
     preparePrinter(printer, pages, jobTitle);
     const QPageRanges ranges =
         printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
-    // A print server makes the copies itself; a file gets them painted.
+    // A print server makes the copies itself; a file gets them painted. The page
+    // order ("Reverse" in the dialog) is left to the program.
     const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
     const QList<qsizetype> sequence =
-        report::pageSequence(pages.pages.size(), ranges, copies, printer.collateCopies());
+        report::pageSequence(pages.pages.size(), ranges, copies, printer.collateCopies(),
+                             printer.pageOrder() == QPrinter::LastPageFirst);
     if (sequence.isEmpty())
         return PrintOutcome::Cancelled;
     QPainter painter;

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QTextOption>
 
+#include <algorithm>
+
 namespace report
 {
 
@@ -110,12 +112,15 @@ void paintPage(QPainter &painter, const Page &page, qreal dotsPerMmX, qreal dots
     }
 }
 
-QList<qsizetype> pageSequence(qsizetype pageCount, const QPageRanges &ranges, int copies, bool collate)
+QList<qsizetype> pageSequence(qsizetype pageCount, const QPageRanges &ranges, int copies, bool collate,
+                              bool lastFirst)
 {
     QList<qsizetype> set;
     for (qsizetype page = 0; page < pageCount; ++page)
         if (ranges.isEmpty() || ranges.contains(int(page + 1)))
             set.append(page);
+    if (lastFirst)
+        std::reverse(set.begin(), set.end());
     QList<qsizetype> sequence;
     const int count = qMax(copies, 1);
     if (collate) {

@@ -31,9 +31,11 @@ void paintPage(QPainter &painter, const Page &page, qreal dotsPerMmX, qreal dots
 bool paintModel(const PageModel &model, QPagedPaintDevice &device);
 
 // The sheets to paint, in order, as 0-based page numbers: the pages in ranges
-// (1-based, as the print dialog gives them; empty = every page) that exist,
-// copies times over, as whole sets when collate is set or page by page otherwise.
-QList<qsizetype> pageSequence(qsizetype pageCount, const QPageRanges &ranges, int copies, bool collate);
+// (1-based, as the print dialog gives them; empty = every page) that exist, from
+// the last when lastFirst is set, copies times over, as whole sets when collate
+// is set or page by page otherwise.
+QList<qsizetype> pageSequence(qsizetype pageCount, const QPageRanges &ranges, int copies, bool collate,
+                              bool lastFirst = false);
 
 enum class PaintResult {
     Done,    // every sheet painted and the painter ended

@@ -137,16 +137,19 @@ void TestReportPreview::sequenceFollowsRangeAndCopies_data()
     QTest::addColumn<QString>("ranges");
     QTest::addColumn<int>("copies");
     QTest::addColumn<bool>("collate");
+    QTest::addColumn<bool>("lastFirst");
     QTest::addColumn<QList<qsizetype>>("sequence");
     using L = QList<qsizetype>;
-    QTest::newRow("all pages") << 3 << "" << 1 << true << L{0, 1, 2};
-    QTest::newRow("range 2-2") << 1800 << "2-2" << 1 << true << L{1};
-    QTest::newRow("two ranges") << 5 << "1,4-5" << 1 << true << L{0, 3, 4};
-    QTest::newRow("beyond the end") << 3 << "3-9" << 1 << true << L{2};
-    QTest::newRow("only beyond the end") << 3 << "7-9" << 1 << true << L{};
-    QTest::newRow("collated copies") << 2 << "" << 2 << true << L{0, 1, 0, 1};
-    QTest::newRow("uncollated copies") << 2 << "" << 2 << false << L{0, 0, 1, 1};
-    QTest::newRow("no copies asked") << 1 << "" << 0 << true << L{0};
+    QTest::newRow("all pages") << 3 << "" << 1 << true << false << L{0, 1, 2};
+    QTest::newRow("range 2-2") << 1800 << "2-2" << 1 << true << false << L{1};
+    QTest::newRow("two ranges") << 5 << "1,4-5" << 1 << true << false << L{0, 3, 4};
+    QTest::newRow("beyond the end") << 3 << "3-9" << 1 << true << false << L{2};
+    QTest::newRow("only beyond the end") << 3 << "7-9" << 1 << true << false << L{};
+    QTest::newRow("collated copies") << 2 << "" << 2 << true << false << L{0, 1, 0, 1};
+    QTest::newRow("uncollated copies") << 2 << "" << 2 << false << false << L{0, 0, 1, 1};
+    QTest::newRow("reverse") << 3 << "" << 1 << true << true << L{2, 1, 0};
+    QTest::newRow("reverse range, copies") << 5 << "2-3" << 2 << true << true << L{2, 1, 2, 1};
+    QTest::newRow("no copies asked") << 1 << "" << 0 << true << false << L{0};
 }
 
 void TestReportPreview::sequenceFollowsRangeAndCopies()
@@ -155,8 +158,10 @@ void TestReportPreview::sequenceFollowsRangeAndCopies()
     QFETCH(QString, ranges);
     QFETCH(int, copies);
     QFETCH(bool, collate);
+    QFETCH(bool, lastFirst);
     QFETCH(QList<qsizetype>, sequence);
-    QCOMPARE(report::pageSequence(pageCount, QPageRanges::fromString(ranges), copies, collate), sequence);
+    QCOMPARE(report::pageSequence(pageCount, QPageRanges::fromString(ranges), copies, collate, lastFirst),
+             sequence);
 }
 
 void TestReportPreview::printerPrintsTheChosenRange()
