@@ -130,6 +130,10 @@ qint64 SessionFile::append(const TScheda &record)
             m_device->write(tail);
         throw;
     }
+    if (m_appendedAt < 0) {
+        m_appendedAt = end;
+        m_appendTail = tail;
+    }
     ++m_count;
     return m_count;
 }
@@ -140,6 +144,14 @@ void SessionFile::close()
         return;
     FileAccess &access = FileAccess::current();
     const bool synced = !m_written || access.syncToDisk(*m_device);
+    if (!synced && m_appendedAt >= 0) {
+        access.resize(*m_device, m_appendedAt);
+        if (!m_appendTail.isEmpty() && m_device->seek(m_appendedAt))
+            m_device->write(m_appendTail);
+        access.syncToDisk(*m_device);
+        m_count = m_appendedAt / TScheda::kSize;
+    }
+    m_appendedAt = -1;
     m_written = false;
     m_device->close();
     m_device.reset();

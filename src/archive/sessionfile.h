@@ -3,6 +3,7 @@
 #include "archive/record.h"
 #include "common/errors.h"
 
+#include <QByteArray>
 #include <QIODevice>
 #include <QString>
 
@@ -54,7 +55,9 @@ public:
     // Writes the record after the last whole record; returns its 1-based number.
     qint64 append(const TScheda &record);
 
-    // Flushes what was written to the disk, unlocks and closes.
+    // Flushes what was written to the disk, unlocks and closes. When the flush
+    // fails, the records appended since opening are cut back off first, so a Save
+    // that reports failure leaves no new record behind.
     void close();
 
     // Opens, reads every record and closes in one go.
@@ -70,4 +73,6 @@ private:
     qint64 m_count = 0;
     qint64 m_position = 0;
     bool m_written = false;
+    qint64 m_appendedAt = -1; // file size before the first append, -1 = none
+    QByteArray m_appendTail;  // the partial bytes that followed the records then
 };

@@ -11,6 +11,12 @@ namespace text
 // Removes leading and trailing characters whose code is 32 or below.
 QString trimmed(const QString &s);
 
+// Turns every control character (codes below 32 and 127) into a blank, in
+// place, so a stored LF or TAB cannot hide the rest of a list line or printout;
+// keepLineBreaks leaves '\n' for texts of several lines. Touches nothing when
+// there is none.
+void blankControls(QString &s, bool keepLineBreaks = false);
+
 // Turns only the letters a to z into capitals.
 QString upperAZ(const QString &s);
 

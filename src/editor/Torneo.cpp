@@ -33,6 +33,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <memory>
 
@@ -368,7 +369,7 @@ TScheda TfrmTorneo::assembleRecord() const
     r.setText(F::Responsabile, txtResponsabile->text());
     r.setText(F::Telefono, txtTelefono->text());
     r.setText(F::Email, txtEmail->text());
-    r.setText(F::Gare, memotext::toStored(txtGare->toPlainText()));
+    r.setText(F::Gare, memotext::toStored(memotext::fromDocument(txtGare->document()->toRawText())));
     r.setText(F::Punteggio, txtPunteggio->text());
     r.setText(F::Note, txtNote->text());
     r.setEligible(chkCompletato->isChecked());

@@ -3,6 +3,7 @@
 #include "common/Fonts.h"
 #include "common/PushButton.h"
 #include "editor/Torneo.h"
+#include "editor/memotext.h"
 #include "shell/AppContext.h"
 
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace
 {
@@ -56,7 +58,7 @@ PageModel SheetWindow::sheet() const
     v.fiscalCode = editor->txtResponsabile->text();
     v.provenance = editor->txtTelefono->text();
     v.examDate = editor->txtEmail->text();
-    v.examDetails = editor->txtGare->toPlainText();
+    v.examDetails = memotext::fromDocument(editor->txtGare->document()->toRawText());
     v.score = editor->txtPunteggio->text();
     v.notes = editor->txtNote->text();
     return sheetlayout::layout(v, m_variant);

@@ -269,6 +269,19 @@ void TestSheet::values_data()
                                   << "\t Rossi  Mario \r\n"
                                   << "txtConcorrente"
                                   << "Rossi  Mario";
+    // Control characters stored inside a field print as blanks.
+    QTest::newRow("LF inside the name") << "candidate"
+                                        << "Rossi\nMario"
+                                        << "txtConcorrente"
+                                        << "Rossi Mario";
+    QTest::newRow("TAB inside the notes") << "notes"
+                                          << "uno\tdue"
+                                          << "txtNote"
+                                          << "uno due";
+    QTest::newRow("details: TAB blank, lines kept") << "examDetails"
+                                                    << "Prima\tprova\nSeconda"
+                                                    << "txtGare"
+                                                    << "Prima prova\nSeconda";
     QTest::newRow("brackets literal") << "notes"
                                       << "[Concorrente] {x} <b>&amp;</b> [DATE]"
                                       << "txtNote"
