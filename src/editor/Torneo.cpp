@@ -10,6 +10,7 @@
 #include "common/text.h"
 #include "editor/FieldHighlight.h"
 #include "editor/MemoLimit.h"
+#include "editor/assembling.h"
 #include "editor/editortexts.h"
 #include "editor/memotext.h"
 #include "editor/navigation.h"
@@ -332,17 +333,16 @@ void TfrmTorneo::showRecord(const TScheda &record, qint64 number)
 
 TScheda TfrmTorneo::assembleRecord() const
 {
-    using F = TScheda::Field;
-    TScheda r = TScheda::blank();
-    r.setText(F::Concorrente, txtConcorrente->text());
-    r.setText(F::Responsabile, txtResponsabile->text());
-    r.setText(F::Telefono, txtTelefono->text());
-    r.setText(F::Email, txtEmail->text());
-    r.setText(F::Gare, memotext::toStored(txtGare->toPlainText()));
-    r.setText(F::Punteggio, txtPunteggio->text());
-    r.setText(F::Note, txtNote->text());
-    r.setEligible(chkCompletato->isChecked());
-    return r;
+    assembling::Fields f;
+    f.name = txtConcorrente->text();
+    f.fiscalCode = txtResponsabile->text();
+    f.provenance = txtTelefono->text();
+    f.examDate = txtEmail->text();
+    f.details = txtGare->toPlainText();
+    f.score = txtPunteggio->text();
+    f.notes = txtNote->text();
+    f.eligible = chkCompletato->isChecked();
+    return assembling::record(f);
 }
 
 void TfrmTorneo::showBlankRecord()
