@@ -43,7 +43,7 @@ TfrmImportaCandidati::TfrmImportaCandidati(AppContext &app, QWidget *owner, cons
                            .arg(QDir::toNativeSeparators(csvPath), csvimport::dialectText(reading)),
                        fonts::tahoma(9), QRect(16, 40, 830, 34), this);
     lblColonne = label(QStringLiteral("lblColonne"), csvimport::mappingLines(reading).join(u'\n'),
-                       fonts::tahoma(9), QRect(16, 76, 830, 96), this);
+                       fonts::tahoma(9), QRect(16, 76, 830, 112), this);
     lblColonne->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const QList<TScheda::Field> fields = csvimport::previewFields();
@@ -51,7 +51,7 @@ TfrmImportaCandidati::TfrmImportaCandidati(AppContext &app, QWidget *owner, cons
     grdAnteprima = new QTableWidget(shown, int(fields.size()), this);
     grdAnteprima->setObjectName(QStringLiteral("grdAnteprima"));
     grdAnteprima->setAccessibleName(QStringLiteral("Anteprima delle schede"));
-    grdAnteprima->setGeometry(16, 176, 830, 220);
+    grdAnteprima->setGeometry(16, 192, 830, 204);
     grdAnteprima->setFont(fonts::tahoma(9));
     grdAnteprima->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdAnteprima->setAlternatingRowColors(true);
