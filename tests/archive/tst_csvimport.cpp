@@ -7,6 +7,7 @@
 #include "editor/assembling.h"
 #include "export/csvexport.h"
 #include "export/exportgrid.h"
+#include "rankings/rankingload.h"
 #include "shell/Avvio.h"
 #include "support/faultyaccess.h"
 #include "support/testapp.h"
@@ -400,6 +401,8 @@ void TestCsvImport::importFromSessionList()
              QStringLiteral("Citt\u00e0 Nicol\u00f2 501||Forl\u00ec|15/06/2024||21,50||S\u00ec"));
     QVERIFY(fileBytes(t.path(QStringLiteral("Alfa.vai"))).isEmpty());
     QVERIFY(t.messages().problems().isEmpty());
+    // They are candidates like any other: the merit ranking lists them all.
+    QCOMPARE(ranking::loadMerit(t.path(QStringLiteral("Esami.vai"))).lines.size(), 500);
 }
 
 void TestCsvImport::importRefusedWithRowNamed()
