@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -54,6 +55,11 @@ public:
 
     // Writes the record after the last whole record; returns its 1-based number.
     qint64 append(const TScheda &record);
+
+    // Writes the records after the last whole record, all or none: when a write
+    // or the flush to disk fails the file is cut back to what it held before.
+    // Returns the 1-based number of the first record written.
+    qint64 appendAll(const QList<TScheda> &records);
 
     // Flushes what was written to the disk, unlocks and closes. When the flush
     // fails, the records appended since opening are cut back off first, so a Save

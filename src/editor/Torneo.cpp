@@ -11,6 +11,7 @@
 #include "common/text.h"
 #include "editor/FieldHighlight.h"
 #include "editor/MemoLimit.h"
+#include "editor/assembling.h"
 #include "editor/editortexts.h"
 #include "editor/memotext.h"
 #include "editor/navigation.h"
@@ -363,17 +364,16 @@ void TfrmTorneo::showRecord(const TScheda &record, qint64 number)
 
 TScheda TfrmTorneo::assembleRecord() const
 {
-    using F = TScheda::Field;
-    TScheda r = TScheda::blank();
-    r.setText(F::Concorrente, txtConcorrente->text());
-    r.setText(F::Responsabile, txtResponsabile->text());
-    r.setText(F::Telefono, txtTelefono->text());
-    r.setText(F::Email, txtEmail->text());
-    r.setText(F::Gare, memotext::toStored(memotext::fromDocument(txtGare->document()->toRawText())));
-    r.setText(F::Punteggio, txtPunteggio->text());
-    r.setText(F::Note, txtNote->text());
-    r.setEligible(chkCompletato->isChecked());
-    return r;
+    assembling::Fields f;
+    f.name = txtConcorrente->text();
+    f.fiscalCode = txtResponsabile->text();
+    f.provenance = txtTelefono->text();
+    f.examDate = txtEmail->text();
+    f.details = memotext::fromDocument(txtGare->document()->toRawText());
+    f.score = txtPunteggio->text();
+    f.notes = txtNote->text();
+    f.eligible = chkCompletato->isChecked();
+    return assembling::record(f);
 }
 
 void TfrmTorneo::showBlankRecord()
