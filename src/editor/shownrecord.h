@@ -10,12 +10,18 @@ class ShownRecord
 {
 public:
     // The fields as just shown or stored, assembled.
-    void remember(const TScheda &assembled) { m_shown = assembled; }
+    void remember(const TScheda &assembled)
+    {
+        m_shown = assembled;
+        m_known = true;
+    }
 
     // Whether the fields, assembled now, hold edits. A score that only took its
-    // normal form (the field was left) is no edit: nothing would be lost.
+    // normal form (the field was left) is no edit: nothing would be lost. Before
+    // anything was shown there is nothing to lose.
     bool changed(const TScheda &assembled) const;
 
 private:
     TScheda m_shown = TScheda::blank();
+    bool m_known = false;
 };
