@@ -106,7 +106,7 @@ QList<measure::Row> measureSession(const QString &folder, const QString &path, q
             const csvimport::Reading reading = csvimport::read(csv, QDate(2026, 12, 9));
             if (!reading.importable())
                 qFatal("bench: the exported CSV does not import");
-            csvimport::appendAll(imported, reading.records);
+            csvimport::appendAll(imported, reading.records, QDateTime::currentDateTime());
         }));
         QFile::remove(imported);
     }
