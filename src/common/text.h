@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ namespace text
 
 // Removes leading and trailing characters whose code is 32 or below.
 QString trimmed(const QString &s);
+// The same for stored Windows-1252 bytes (a byte is one character).
+QByteArrayView trimmed(QByteArrayView bytes);
 
 // Turns only the letters a to z into capitals.
 QString upperAZ(const QString &s);

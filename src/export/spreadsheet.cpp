@@ -89,14 +89,26 @@ void appendCell(QByteArray &out, const QString &cell)
     }
 }
 
-} // namespace
-
-QString fileName()
+// A cell already in Windows-1252: the same trimming and escapes, copied in runs.
+void appendCellBytes(QByteArray &out, QByteArrayView cell)
 {
-    return QStringLiteral("Sessione_Esame.xls");
+    const QByteArrayView t = text::trimmed(cell);
+    const char *p = t.data();
+    const qsizetype end = t.size();
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < end; ++i) {
+        const char c = p[i];
+        if (c != '&' && c != '<' && c != '>')
+            continue;
+        out.append(p + run, i - run);
+        out += c == '&' ? "&amp;" : (c == '<' ? "&lt;" : "&gt;");
+        run = i + 1;
+    }
+    out.append(p + run, end - run);
 }
 
-QByteArray document(qsizetype rowCount, const std::function<QString(qsizetype, int)> &cell)
+// The rows between the head and the end, each cell appended by appendCellAt(out, row, column).
+template <typename AppendCell> QByteArray documentWith(qsizetype rowCount, AppendCell appendCellAt)
 {
     static const QByteArray kHead = head();
     static const QByteArray kCellOpen = QByteArrayLiteral("<td style=\"text-align: left;\">");
@@ -109,13 +121,38 @@ QByteArray document(qsizetype rowCount, const std::function<QString(qsizetype, i
         out += "<tr>";
         for (int c = 0; c < kWrittenColumns; ++c) {
             out += kCellOpen;
-            appendCell(out, cell(r, c));
+            appendCellAt(out, r, c);
             out += "</td>";
         }
         out += "</tr>";
     }
     out += "</table></body></html>";
     return out;
+}
+
+} // namespace
+
+QString fileName()
+{
+    return QStringLiteral("Sessione_Esame.xls");
+}
+
+QByteArray document(qsizetype rowCount, const std::function<QString(qsizetype, int)> &cell)
+{
+    return documentWith(rowCount, [&](QByteArray &out, qsizetype r, int c) { appendCell(out, cell(r, c)); });
+}
+
+QByteArray documentOfBytes(qsizetype rowCount,
+                           const std::function<bool(qsizetype, int, QByteArrayView &, QString &)> &cell)
+{
+    QByteArrayView bytes;
+    QString text;
+    return documentWith(rowCount, [&](QByteArray &out, qsizetype r, int c) {
+        if (cell(r, c, bytes, text))
+            appendCellBytes(out, bytes);
+        else
+            appendCell(out, text);
+    });
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)

@@ -16,7 +16,7 @@ CandidateListView::CandidateListView(const QString &objectName, QWidget *parent)
 void CandidateListView::setList(candidatelist::List list)
 {
     m_numbers = std::move(list.numbers);
-    setLines(list.lines);
+    setTable(std::move(list.lines));
 }
 
 void CandidateListView::clearList()
@@ -38,7 +38,7 @@ bool CandidateListView::recallSelected(AppContext &app, bool load)
     TfrmTorneo *editor = app.frmTorneo();
     try {
         const auto found =
-            candidatelist::recall(text::trimmed(editor->lblFile->text()), m_numbers[row], lines()[row]);
+            candidatelist::recall(text::trimmed(editor->lblFile->text()), m_numbers[row], table().at(row));
         if (!found || !load)
             return false;
         editor->showRecord(found->record, found->number);

@@ -35,9 +35,9 @@ void TfrmClassifica::FormShow()
     txtTrova->clear();
     lstRecords->clear();
     const BusyCursor busy;
-    const ranking::Loaded loaded = ranking::loadAlphabetical(text::trimmed(lblFile->text()));
+    ranking::Loaded loaded = ranking::loadAlphabetical(text::trimmed(lblFile->text()));
     // Lines read before a failure stay; the count then shows 0.
-    lstRecords->setLines(loaded.lines);
+    lstRecords->setTable(std::move(loaded.lines));
     lblTotConcorrenti->setText(loaded.complete ? QString::number(lstRecords->count()) : QStringLiteral("0"));
     txtTrova->setFocus();
 }

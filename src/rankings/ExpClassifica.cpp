@@ -33,10 +33,10 @@ void TfrmExpClassifica::FormShow()
     txtTrova->setFocus();
     const QString path = text::trimmed(app().frmApriClassifica()->lblFile->text());
     const BusyCursor busy;
-    const ranking::Loaded loaded = ranking::loadMerit(path);
+    ranking::Loaded loaded = ranking::loadMerit(path);
     // A failed load leaves the list empty and the count as it was.
     if (!loaded.complete || loaded.lines.isEmpty())
         return;
-    lstRecords->setLines(loaded.lines);
+    lstRecords->setTable(std::move(loaded.lines));
     lblTotConcorrenti->setText(QString::number(lstRecords->count()));
 }

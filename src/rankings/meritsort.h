@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <utility>
@@ -27,6 +28,8 @@ struct Key {
     QString text; // the text key, used when not numeric
 
     static Key of(const QString &storedScore);
+    // The same from the stored bytes of the score (Windows-1252).
+    static Key ofBytes(QByteArrayView storedScore);
 };
 
 // <0, 0, >0. Text keys compare with the locale's collation, ignoring case.

@@ -10,36 +10,32 @@
 namespace ranking
 {
 
+namespace
+{
+// About what a stored line takes, so the block of lines grows rarely.
+constexpr qsizetype kLineBytes = 100;
+} // namespace
+
 Loaded loadMerit(const QString &path)
 {
     using F = TScheda::Field;
     Loaded result;
-    // Each record's line, built while reading; its rank is written in once sorted.
-    std::vector<QString> rows;
     std::vector<meritsort::Key> keys;
     try {
         SessionFile file(path);
-        rows.reserve(size_t(file.count()));
         keys.reserve(size_t(file.count()));
+        result.lines.reserve(file.count(), kLineBytes);
         file.readAll([&](qint64, const TScheda &r) {
-            const QString score = r.text(F::Punteggio);
-            keys.push_back(meritsort::Key::of(score));
-            rows.push_back(lines::meritLineWithoutRank(r.text(F::Concorrente), r.text(F::Responsabile),
-                                                       r.text(F::Note), score));
+            keys.push_back(meritsort::Key::ofBytes(lines::fieldBytes(r, F::Punteggio)));
+            lines::appendMeritLineWithoutRank(result.lines.bytes(), r);
+            result.lines.endLine();
         });
         file.close();
     } catch (const SintarelError &) {
-        result.complete = false;
-        return result;
+        return Loaded{LineTable(), false};
     }
-    const std::vector<qsizetype> order = meritsort::rankingOrder(keys);
-    result.lines.reserve(qsizetype(order.size()));
-    qint64 rank = 0;
-    for (const qsizetype i : order) {
-        QString &line = rows[size_t(i)];
-        lines::setRank(line, ++rank);
-        result.lines.append(std::move(line));
-    }
+    result.lines.setOrder(meritsort::rankingOrder(keys));
+    result.lines.setRanked();
     return result;
 }
 
@@ -49,19 +45,18 @@ Loaded loadAlphabetical(const QString &path)
     Loaded result;
     try {
         SessionFile file(path);
-        result.lines.reserve(file.count());
+        result.lines.reserve(file.count(), kLineBytes);
         file.readAll([&](qint64, const TScheda &r) {
-            const QString score = r.text(F::Punteggio);
-            if (text::trimmed(score).isEmpty())
+            if (text::trimmed(lines::fieldBytes(r, F::Punteggio)).isEmpty())
                 return;
-            result.lines.append(lines::candidateLine(r.text(F::Concorrente), r.text(F::Responsabile),
-                                                     r.text(F::Email), r.text(F::Note), score));
+            lines::appendCandidateLine(result.lines.bytes(), r);
+            result.lines.endLine();
         });
         file.close();
     } catch (const SintarelError &) {
         result.complete = false;
     }
-    text::sortLines(result.lines);
+    result.lines.sortLines();
     return result;
 }
 

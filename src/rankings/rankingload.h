@@ -1,15 +1,16 @@
 #pragma once
 
+#include "rankings/linetable.h"
+
 #include <QString>
-#include <QStringList>
 
 // Reading a session into the lines of the two rankings: one sequential pass over
-// the file, decoding only the fields a line shows.
+// the file, keeping of each record only its line's bytes and its sort key.
 namespace ranking
 {
 
 struct Loaded {
-    QStringList lines;
+    LineTable lines;
     bool complete = true; // false when opening or reading failed part way
 };
 
