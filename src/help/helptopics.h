@@ -3,12 +3,12 @@
 #include <QList>
 #include <QString>
 
-// The program's help: twenty-three paragraphs and the four topics that show
+// The program's help: twenty-four paragraphs and the four topics that show
 // runs of them. Several screens share one topic.
 namespace helptopics
 {
 
-constexpr int kParagraphCount = 23;
+constexpr int kParagraphCount = 24;
 
 // Paragraph n, 1-based; one line of text without line breaks.
 const QString &paragraph(int n);
@@ -17,6 +17,7 @@ struct Topic {
     QString title;
     int first; // paragraphs first..last, in this order
     int last;
+    int added = 0; // a paragraph shown after them (0: none)
 };
 
 // The four topics in the order the manual presents them.

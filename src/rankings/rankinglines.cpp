@@ -121,6 +121,14 @@ void buildMeritRest(Line &line, const Field &name, const Field &fiscalCode, cons
     appendField(line, score.data, score.size, -1);
 }
 
+template <typename Line, typename Field>
+void buildPublication(Line &line, const Field &name, const Field &score)
+{
+    appendField(line, name.data, name.size, 35);
+    appendLiteral(line, "  Punti: ");
+    appendField(line, score.data, score.size, -1);
+}
+
 } // namespace
 
 QByteArrayView fieldBytes(const TScheda &record, TScheda::Field field)
@@ -181,6 +189,14 @@ void appendMeritLineWithoutRank(QByteArray &out, const TScheda &r)
     ByteLine line;
     buildMeritRest<ByteLine, Bytes>(line, fieldBytes(r, F::Concorrente), fieldBytes(r, F::Responsabile),
                                     fieldBytes(r, F::Note), fieldBytes(r, F::Punteggio));
+    out.append(line.data, line.size);
+}
+
+void appendPublicationLine(QByteArray &out, const TScheda &r)
+{
+    using F = TScheda::Field;
+    ByteLine line;
+    buildPublication<ByteLine, Bytes>(line, fieldBytes(r, F::Concorrente), fieldBytes(r, F::Punteggio));
     out.append(line.data, line.size);
 }
 

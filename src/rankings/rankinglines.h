@@ -45,6 +45,10 @@ void appendCandidateLine(QByteArray &out, const TScheda &record);
 void appendMeritLineWithoutRank(QByteArray &out, const TScheda &record);
 constexpr int kMeritRankWidth = 7;
 
+// The line of the publication printout: name(35) "  Punti: " score. The merit
+// ranking's has the rank field in front, as its screen line.
+void appendPublicationLine(QByteArray &out, const TScheda &record);
+
 // The stored bytes of a field up to its first NUL (all of them when there is none).
 QByteArrayView fieldBytes(const TScheda &record, TScheda::Field field);
 

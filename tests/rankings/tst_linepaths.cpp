@@ -116,6 +116,8 @@ void TestLinePaths::meritRanking()
     QCOMPARE(loaded.lines.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i)
         QCOMPARE(loaded.lines.at(i), expected[i]);
+    // Every ranking option off is the same ranking.
+    QCOMPARE(ranking::loadMerit(m_path, RankingOptions(), QDate(2026, 12, 10)).lines.toList(), expected);
 }
 
 void TestLinePaths::alphabeticalRanking()
@@ -127,6 +129,7 @@ void TestLinePaths::alphabeticalRanking()
     }
     text::sortLines(expected);
     const ranking::Loaded loaded = ranking::loadAlphabetical(m_path);
+    QCOMPARE(ranking::loadAlphabetical(m_path, RankingOptions()).lines.toList(), expected);
     QCOMPARE(loaded.lines.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i)
         QCOMPARE(loaded.lines.at(i), expected[i]);
