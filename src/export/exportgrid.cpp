@@ -6,6 +6,8 @@
 #include "export/spreadsheet.h"
 #include "rankings/rankinglines.h"
 
+#include <cstring>
+
 namespace
 {
 
@@ -75,11 +77,16 @@ void ExportGridModel::fill(const QString &sessionPath)
         m_cellEnds.reserve(size_t(m_rowCount) * (kColumns - 1));
         m_bytes.reserve(qsizetype(m_rowCount) * 96);
         file.readAll([this](qint64, const TScheda &record) {
+            // The row's cells gathered first, then added to the block at once.
+            char row[TScheda::kSize];
+            qsizetype n = 0;
             for (int c = 1; c < kColumns; ++c) {
                 const QByteArrayView b = text::trimmed(lines::fieldBytes(record, kColumnsInfo[c].field));
-                m_bytes.append(b.data(), b.size());
-                m_cellEnds.push_back(m_bytes.size());
+                std::memcpy(row + n, b.data(), size_t(b.size()));
+                n += b.size();
+                m_cellEnds.push_back(m_bytes.size() + n);
             }
+            m_bytes.append(row, n);
             ++m_filled;
         });
         file.close();

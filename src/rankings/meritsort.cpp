@@ -147,4 +147,40 @@ std::vector<qsizetype> rankingOrder(const std::vector<Key> &keys)
     return order;
 }
 
+void KeyList::add(QByteArrayView storedScore)
+{
+    Item item;
+    item.entry = qint32(m_items.size());
+    const Key key = Key::ofBytes(storedScore);
+    if (key.numeric) {
+        item.value = key.value;
+    } else {
+        item.text = qint32(m_texts.size());
+        m_texts.push_back(key.text);
+    }
+    m_items.push_back(item);
+}
+
+int KeyList::compare(const Item &a, const Item &b) const
+{
+    if (a.text < 0 && b.text < 0)
+        return a.value < b.value ? -1 : (b.value < a.value ? 1 : 0);
+    if ((a.text < 0) != (b.text < 0))
+        return a.text < 0 ? 1 : -1;
+    const QString &x = m_texts[size_t(a.text)];
+    const QString &y = m_texts[size_t(b.text)];
+    if (x == y)
+        return 0;
+    const int c = collator().compare(x, y);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+std::vector<KeyList::Item> KeyList::ranked() const
+{
+    std::vector<Item> items = m_items;
+    quicksort(items, [this](const Item &a, const Item &b) { return compare(a, b); });
+    std::reverse(items.begin(), items.end());
+    return items;
+}
+
 } // namespace meritsort

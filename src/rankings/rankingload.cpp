@@ -52,14 +52,14 @@ Loaded loadMerit(const QString &path, const RankingOptions &options, const QDate
 {
     using F = TScheda::Field;
     Loaded result;
-    std::vector<meritsort::Key> keys;
+    meritsort::KeyList keys;
     std::vector<qint64> born;
     try {
         SessionFile file(path);
-        keys.reserve(size_t(file.count()));
+        keys.reserve(file.count());
         result.lines.reserve(file.count(), kLineBytes);
         file.readAll([&](qint64, const TScheda &r) {
-            keys.push_back(meritsort::Key::ofBytes(lines::fieldBytes(r, F::Punteggio)));
+            keys.add(lines::fieldBytes(r, F::Punteggio));
             lines::appendMeritLineWithoutRank(result.lines.bytes(), r);
             result.lines.endLine();
             if (options.youngerFirst)
@@ -73,10 +73,14 @@ Loaded loadMerit(const QString &path, const RankingOptions &options, const QDate
     } catch (const SintarelError &) {
         return Loaded{LineTable(), LineTable(), false, 0};
     }
-    std::vector<qsizetype> order = meritsort::rankingOrder(keys);
-    const qsizetype n = qsizetype(order.size());
-    const auto sameScore = [&](qsizetype a, qsizetype b) {
-        return meritsort::compare(keys[a], keys[b]) == 0;
+    // Runs of equal keys stay together in ranked: the positions compare by it.
+    const std::vector<meritsort::KeyList::Item> ranked = keys.ranked();
+    const qsizetype n = qsizetype(ranked.size());
+    std::vector<qsizetype> order(ranked.size());
+    for (qsizetype i = 0; i < n; ++i)
+        order[size_t(i)] = ranked[size_t(i)].entry;
+    const auto sameScore = [&](qsizetype i, qsizetype j) {
+        return keys.compare(ranked[size_t(i)], ranked[size_t(j)]) == 0;
     };
 
     if (options.youngerFirst) {
@@ -84,7 +88,7 @@ Loaded loadMerit(const QString &path, const RankingOptions &options, const QDate
         // first; the others after, all keeping the order they had.
         for (qsizetype start = 0; start < n;) {
             qsizetype end = start + 1;
-            while (end < n && sameScore(order[size_t(start)], order[size_t(end)]))
+            while (end < n && sameScore(start, end))
                 ++end;
             if (end - start > 1) {
                 std::stable_sort(order.begin() + start, order.begin() + end, [&](qsizetype a, qsizetype b) {
@@ -108,7 +112,7 @@ Loaded loadMerit(const QString &path, const RankingOptions &options, const QDate
         for (qsizetype i = 0; i < n; ++i) {
             const qsizetype a = order[size_t(i)];
             const bool tied =
-                i > 0 && sameScore(order[size_t(i - 1)], a) &&
+                i > 0 && sameScore(i - 1, i) &&
                 (!options.youngerFirst || born[size_t(order[size_t(i - 1)])] == born[size_t(a)]);
             ranks[size_t(i)] = tied ? ranks[size_t(i - 1)] : i + 1;
         }
