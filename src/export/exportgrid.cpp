@@ -2,6 +2,7 @@
 
 #include "archive/sessionfile.h"
 #include "common/cp1252.h"
+#include "common/largebuffer.h"
 #include "common/text.h"
 #include "export/spreadsheet.h"
 #include "rankings/rankinglines.h"
@@ -75,7 +76,9 @@ void ExportGridModel::fill(const QString &sessionPath)
         endResetModel();
         resized = true;
         m_cellEnds.reserve(size_t(m_rowCount) * (kColumns - 1));
+        adviseLargeBuffer(m_cellEnds.data(), qsizetype(m_cellEnds.capacity() * sizeof(qsizetype)));
         m_bytes.reserve(qsizetype(m_rowCount) * 96);
+        adviseLargeBuffer(m_bytes.data(), m_bytes.capacity());
         file.readAll([this](qint64, const TScheda &record) {
             // The row's cells gathered first, then added to the block at once.
             char row[TScheda::kSize];

@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 #include "common/errors.h"
+#include "common/largebuffer.h"
 #include "common/text.h"
 
 #include <QFile>
@@ -139,6 +140,7 @@ QByteArray documentOfBytes(qsizetype rowCount,
     // appended piece by piece cost more than the rest of the export.
     QByteArray out;
     out.resize(kHead.size() + rowCount * 320 + kEnd.size());
+    adviseLargeBuffer(out.data(), out.size());
     qsizetype at = 0;
     const auto room = [&](qsizetype n) {
         if (at + n > out.size())
@@ -193,11 +195,16 @@ QByteArray documentOfBytes(qsizetype rowCount,
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
+    // Written over the old file and then cut to size rather than emptied first:
+    // the same bytes in the end, without giving back and taking again every page
+    // of a file of tens of megabytes. A failure leaves the file empty.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::ReadWrite))
         throw SintarelError(QStringLiteral("Impossibile creare il file %1").arg(path));
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    if (file.write(bytes) != bytes.size() || !file.resize(bytes.size()) || !file.flush()) {
+        file.resize(0);
         throw SintarelError(QStringLiteral("Scrittura non riuscita nel file %1").arg(path));
+    }
     file.close();
     if (file.error() != QFileDevice::NoError)
         throw SintarelError(QStringLiteral("Scrittura non riuscita nel file %1").arg(path));

@@ -1,6 +1,7 @@
 #include "rankings/linetable.h"
 
 #include "common/cp1252.h"
+#include "common/largebuffer.h"
 #include "rankings/rankinglines.h"
 
 #include <algorithm>
@@ -57,6 +58,7 @@ void LineTable::reserve(qsizetype lines, qsizetype bytesPerLine)
 {
     m_ends.reserve(size_t(lines));
     m_bytes.reserve(lines * bytesPerLine);
+    adviseLargeBuffer(m_bytes.data(), m_bytes.capacity());
 }
 
 QByteArrayView LineTable::entryBytes(qsizetype e) const
