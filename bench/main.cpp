@@ -8,7 +8,7 @@
 //   bench --keep FOLDER   generate the sessions into FOLDER and keep them
 //   bench --probe-app / --probe-empty   internal: the start-up probes
 //   bench --peak OPERATION FILE         internal: one operation's time and peak memory
-//   bench --merit-window FOLDER FILE    internal: the real merit window, timed
+//   bench --merit-window FOLDER FILE [--find-print]   internal: the real merit window, timed
 #include "measure.h"
 #include "operations.h"
 #include "sessiongen.h"
@@ -74,7 +74,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 3 && qstrcmp(argv[1], "--merit-window") == 0) {
         SintarelApplication application(argc, argv);
-        return bench::meritWindow(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return bench::meritWindow(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                                  argc > 4 && qstrcmp(argv[4], "--find-print") == 0);
     }
     QApplication application(argc, argv);
     if (argc > 3 && qstrcmp(argv[1], "--peak") == 0)

@@ -19,11 +19,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -129,7 +131,7 @@ int peakOf(const QString &operation, const QString &path)
     return 0;
 }
 
-int meritWindow(const QString &folder, const QString &sessionFile)
+int meritWindow(const QString &folder, const QString &sessionFile, bool withFindAndPrint)
 {
     AppServices services = AppServices::system();
     services.programFolder = folder;
@@ -152,6 +154,19 @@ int meritWindow(const QString &folder, const QString &sessionFile)
             QCoreApplication::processEvents();
             if (ranking->lblTotConcorrenti->text() != QLatin1String("0"))
                 ms = t.nsecsElapsed() / 1e6;
+            if (withFindAndPrint) {
+                // Then what a user does next, counted in the memory only: a find,
+                // and the printout laid out as Stampa graduatoria does, page 1
+                // drawn into a PDF.
+                ranking->txtTrova->setText(QStringLiteral("rossi"));
+                ranking->btnTrova->click();
+                PageModel pages = listprint::layoutList(
+                    ranking->titClassifica->text(),
+                    listprint::rankingLines(ranking->lstRecords->lines(), ranking->lblTotConcorrenti->text()),
+                    QDate::currentDate());
+                pages.pages.erase(pages.pages.begin() + 1, pages.pages.end());
+                report::renderPdf(pages, folder + QStringLiteral("pagina1.pdf"));
+            }
             ranking->close();
         }
     });
@@ -219,6 +234,17 @@ QList<measure::Row> measureSession(const QString &folder, const QString &path, q
     windowMemory.absolute = true;
     windowMemory.unit = QStringLiteral("MB");
     rows.append(windowMemory);
+    const auto findPrint =
+        child({QStringLiteral("--merit-window"), folder, sessionFile, QStringLiteral("--find-print")});
+    measure::Row printMemory;
+    printMemory.name = QStringLiteral("... then find, print page 1");
+    printMemory.records = records;
+    printMemory.ms = findPrint.first;
+    printMemory.peak = findPrint.second;
+    printMemory.target = records >= 300000 ? 300 : 0;
+    printMemory.absolute = true;
+    printMemory.unit = QStringLiteral("MB");
+    rows.append(printMemory);
 
     // The merit ranking printed: its page model, then its pages drawn into a PDF
     // against one drawText per line on a bare PDF writer.

@@ -20,7 +20,8 @@ void streamingRead(const QString &path);
 // One operation on the session, run once.
 int peakOf(const QString &operation, const QString &path);
 // The real merit window: the selection window shown over the session's folder,
-// "Graduatoria di merito" pressed, timed until the count shows.
-int meritWindow(const QString &folder, const QString &sessionFile);
+// "Graduatoria di merito" pressed, timed until the count shows; withFindAndPrint
+// then finds a name and prints page 1 to a PDF before closing it.
+int meritWindow(const QString &folder, const QString &sessionFile, bool withFindAndPrint);
 
 } // namespace bench
