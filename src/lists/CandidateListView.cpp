@@ -18,7 +18,7 @@ CandidateListView::CandidateListView(const QString &objectName, QWidget *parent)
 void CandidateListView::setList(candidatelist::List list)
 {
     m_numbers = std::move(list.numbers);
-    setLines(list.lines);
+    setTable(std::move(list.lines));
 }
 
 void CandidateListView::clearList()
@@ -43,7 +43,7 @@ CandidateListView::Recall CandidateListView::recallSelected(AppContext &app, boo
         return Recall::Kept;
     try {
         const auto found =
-            candidatelist::recall(text::trimmed(editor->lblFile->text()), m_numbers[row], lines()[row]);
+            candidatelist::recall(text::trimmed(editor->lblFile->text()), m_numbers[row], table().at(row));
         if (!found || !load)
             return Recall::NotLoaded;
         editor->showRecord(found->record, found->number);

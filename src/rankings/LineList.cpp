@@ -11,10 +11,10 @@ LineListModel::LineListModel(QObject *parent) : QAbstractListModel(parent), m_fo
     m_rowSize = QSize(kLineWidth, QFontMetrics(m_font).height() + 2);
 }
 
-void LineListModel::setLines(QStringList lines)
+void LineListModel::setTable(LineTable table)
 {
     beginResetModel();
-    m_lines = std::move(lines);
+    m_lines = std::move(table);
     endResetModel();
 }
 
@@ -63,6 +63,11 @@ void LineListView::setLines(const QStringList &lines)
     m_model->setLines(lines);
 }
 
+void LineListView::setTable(LineTable table)
+{
+    m_model->setTable(std::move(table));
+}
+
 void LineListView::clear()
 {
     m_model->clear();
@@ -92,6 +97,6 @@ void LineListView::findText(Messages &messages, QWidget *parent, const QString &
                        QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    const listfind::Result result = listfind::find(lines(), selectedRow(), typed, remembered);
+    const listfind::Result result = listfind::find(table(), selectedRow(), typed, remembered);
     selectRow(result.selected);
 }

@@ -1,5 +1,6 @@
 #include "rankings/RankingWindow.h"
 
+#include "common/BusyCursor.h"
 #include "common/Fonts.h"
 #include "common/FullScreenWindow.h"
 #include "common/Gradient.h"
@@ -11,16 +12,21 @@
 #include "help/HelpActions.h"
 #include "printouts/ListPrint.h"
 #include "printouts/listprintout.h"
+#include "printouts/pagemodel.h"
 #include "rankings/LineList.h"
+#include "rankings/rankingpdf.h"
 #include "shell/AppContext.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStandardPaths>
 
 namespace
 {
@@ -80,7 +86,14 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
 
     lstRecords = new LineListView(QStringLiteral("lstRecords"), p);
     lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
-    lstRecords->setGeometry(10, 160, 975, 450);
+    lstRecords->setGeometry(10, 160, 975, 426);
+
+    lblAvviso = new QLabel(p);
+    lblAvviso->setObjectName(QStringLiteral("lblAvviso"));
+    lblAvviso->setFont(fonts::verdana(10, true));
+    lblAvviso->setStyleSheet(QStringLiteral("color: #800000;"));
+    lblAvviso->setGeometry(10, 590, 975, 24);
+    lblAvviso->hide();
 
     infIntervallo = new QLabel(QStringLiteral("Totale candidati:"), p);
     infIntervallo->setObjectName(QStringLiteral("infIntervallo"));
@@ -94,11 +107,13 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     lblTotConcorrenti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotConcorrenti->setGeometry(200, 624, 90, 28);
 
+    btnSalvaPdf = button(p, "btnSalvaPdf", QStringLiteral("Salva PDF"), QRect(455, 622, 150, 36));
     btnStampa = button(p, "btnStampa", QStringLiteral("Stampa graduatoria"), QRect(615, 622, 210, 36));
     btnEsci = button(p, "btnEsci", QStringLiteral("Esci"), QRect(835, 622, 150, 36));
 
     connect(btnTrova, &QPushButton::clicked, this, &RankingWindow::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &RankingWindow::btnStampaClick);
+    connect(btnSalvaPdf, &QPushButton::clicked, this, &RankingWindow::btnSalvaPdfClick);
     connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
     connect(imgGuida, &ImageButton::clicked, this, &RankingWindow::imgGuidaClick);
     imgGuida->addShortcut(Qt::Key_F1);
@@ -125,7 +140,53 @@ void RankingWindow::btnStampaClick()
     if (!app().messages().confirm(this, QStringLiteral("Si vuole stampare la presente graduatoria?")))
         return;
     listprint::printList(app(), this, reportName(), text::trimmed(titClassifica->text()),
-                         listprint::rankingLines(lstRecords->lines(), lblTotConcorrenti->text()));
+                         listprint::rankingLines(printedLines(), lblTotConcorrenti->text()));
+}
+
+QStringList RankingWindow::printedLines() const
+{
+    return m_options.publication ? m_published.toList() : lstRecords->lines();
+}
+
+void RankingWindow::setNotice(const QString &text)
+{
+    lblAvviso->setText(text);
+    lblAvviso->setAccessibleName(text);
+    lblAvviso->setVisible(!text.isEmpty());
+}
+
+void RankingWindow::btnSalvaPdfClick()
+{
+    if (lstRecords->count() == 0) {
+        app().messages().warning(
+            this, QStringLiteral(
+                      "Operazione di stampa non applicabile: la graduatoria non contiene nessuna voce."));
+        return;
+    }
+    const QString heading = text::trimmed(titClassifica->text());
+    QFileDialog dialog(this, QStringLiteral("Salva PDF"));
+    dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString proposed = rankingpdf::proposedPath(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), heading);
+    dialog.setDirectory(QFileInfo(proposed).absolutePath());
+    dialog.selectFile(QFileInfo(proposed).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    const PageModel pages = listprint::layoutList(
+        heading, listprint::rankingLines(printedLines(), lblTotConcorrenti->text()), app().clock().today());
+    QString reason;
+    const BusyCursor busy;
+    if (!rankingpdf::save(pages, path, reportName(), &reason)) {
+        app().messages().warning(this,
+                                 QStringLiteral("Impossibile salvare il file %1: %2").arg(path, reason));
+        return;
+    }
+    app().messages().information(this, QStringLiteral("Il file è stato salvato: ") + path);
 }
 
 void RankingWindow::btnEsciClick()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "rankings/linetable.h"
+#include "rankings/rankingoptions.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -30,8 +33,14 @@ public:
     LineListView *lstRecords;
     QLabel *infIntervallo;
     QLabel *lblTotConcorrenti;
+    QLabel *lblAvviso;
+    QPushButton *btnSalvaPdf;
     QPushButton *btnStampa;
     QPushButton *btnEsci;
+
+    // The options the selection window had when the ranking was opened.
+    void setOptions(const RankingOptions &options) { m_options = options; }
+    const RankingOptions &options() const { return m_options; }
 
 protected:
     RankingWindow(AppContext &app, const QString &objectName, const QString &caption, QWidget *parent);
@@ -46,6 +55,11 @@ protected:
 
     void btnTrovaClick();
     void btnStampaClick();
+    void btnSalvaPdfClick();
+    // The lines of the publication printout, for the publication option.
+    void setPublished(LineTable lines) { m_published = std::move(lines); }
+    // The information line under the list; hidden when empty.
+    void setNotice(const QString &text);
     void btnEsciClick();
     void imgGuidaClick();
 
@@ -56,6 +70,11 @@ protected:
     void reject() override;
 
 private:
+    // The lines printed and saved: the list's, or the publication lines.
+    QStringList printedLines() const;
+
     AppContext &m_app;
+    RankingOptions m_options;
+    LineTable m_published;
     QWidget *m_panel;
 };
