@@ -65,9 +65,9 @@ void importCandidates(AppContext &app, QWidget *parent, const QString &sessionPa
                        .arg(session);
     // The session list has no status line: the safety nets' warnings join the confirmation.
     if (appended.backupFailed)
-        done += QStringLiteral("\r\n\r\n") + kBackupFailed;
+        done += QStringLiteral("\r\n\r\n") + editortexts::kBackupFailed;
     if (appended.logFailed)
-        done += QStringLiteral("\r\n\r\n") + kLogFailed;
+        done += QStringLiteral("\r\n\r\n") + editortexts::kLogFailed;
     messages.information(parent, done);
 }
 
