@@ -147,6 +147,8 @@ QByteArray documentOfBytes(qsizetype rowCount,
             out.resize(std::max(out.size() * 2, at + n));
     };
     const auto put = [&](QByteArrayView piece) {
+        if (piece.isEmpty())
+            return; // an empty cell's view may have no data pointer at all
         std::memcpy(out.data() + at, piece.data(), size_t(piece.size()));
         at += piece.size();
     };
