@@ -6,6 +6,7 @@
 #include "common/Fonts.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
+#include "common/TextPlate.h"
 #include "common/text.h"
 #include "editor/Torneo.h"
 #include "help/HelpActions.h"
@@ -53,7 +54,7 @@ TfrmApriArchivio::TfrmApriArchivio(AppContext &app)
     lblCreati = new QLabel(QStringLiteral("Sono state create 0 sessioni."), p);
     lblCreati->setObjectName(QStringLiteral("lblCreati"));
     lblCreati->setFont(fonts::verdana(12));
-    lblCreati->setStyleSheet(QStringLiteral("color: green;"));
+    textplate::put(lblCreati, Qt::darkGreen);
     lblCreati->setGeometry(150, 526, 695, 26);
 
     btnAnnulla = new ImageButton(QStringLiteral("btnAnnulla"), p);

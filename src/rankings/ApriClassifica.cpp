@@ -6,6 +6,7 @@
 #include "common/ImageButton.h"
 #include "common/Messages.h"
 #include "common/SvgPicture.h"
+#include "common/TextPlate.h"
 #include "help/HelpActions.h"
 #include "rankings/Classifica.h"
 #include "rankings/ExpClassifica.h"
@@ -45,7 +46,7 @@ TfrmApriClassifica::TfrmApriClassifica(AppContext &app)
                    p);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setFont(fonts::verdana(12));
-    lblIstruzioni->setStyleSheet(QStringLiteral("color: green;"));
+    textplate::put(lblIstruzioni, Qt::darkGreen);
     lblIstruzioni->setWordWrap(true);
     lblIstruzioni->setGeometry(150, 132, 695, 52);
 
@@ -60,7 +61,7 @@ TfrmApriClassifica::TfrmApriClassifica(AppContext &app)
     lblCreati = new QLabel(QStringLiteral("Sono state create 0 sessioni."), p);
     lblCreati->setObjectName(QStringLiteral("lblCreati"));
     lblCreati->setFont(fonts::verdana(12));
-    lblCreati->setStyleSheet(QStringLiteral("color: green;"));
+    textplate::put(lblCreati, Qt::darkGreen);
     lblCreati->setGeometry(150, 516, 695, 26);
 
     btnAnnulla = barButton(p, "btnAnnulla", QStringLiteral("Annulla"), QRect(60, 570, 270, 54));

@@ -7,6 +7,7 @@
 #include "common/Messages.h"
 #include "common/PushButton.h"
 #include "common/SvgPicture.h"
+#include "common/TextPlate.h"
 #include "common/text.h"
 #include "help/HelpActions.h"
 #include "printouts/ListPrint.h"
@@ -54,7 +55,7 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     titClassifica = new QLabel(QStringLiteral("- - -"), p);
     titClassifica->setObjectName(QStringLiteral("titClassifica"));
     titClassifica->setFont(fonts::verdana(12, true));
-    titClassifica->setStyleSheet(QStringLiteral("color: #800000;"));
+    textplate::put(titClassifica, kMaroon);
     titClassifica->setGeometry(120, 10, 800, 28);
 
     imgGuida = new ImageButton(QStringLiteral("imgGuida"), p);

@@ -1,0 +1,15 @@
+#include "common/TextPlate.h"
+
+#include <QLabel>
+
+namespace textplate
+{
+
+void put(QLabel *label, const QColor &text)
+{
+    label->setStyleSheet(
+        QStringLiteral("color: %1; background-color: %2; border-radius: 6px; padding: 0 6px;")
+            .arg(text.name(), kPlate.name()));
+}
+
+} // namespace textplate

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+
+class QLabel;
+
+// A pale rounded plate behind a label's text, so a text over a gradient keeps
+// its contrast wherever the gradient puts it (as the splash window's link does).
+namespace textplate
+{
+
+// The plate's colour: white, a touch of blue to sit with the gradients.
+inline const QColor kPlate{0xF7, 0xFA, 0xFD};
+
+void put(QLabel *label, const QColor &text);
+
+} // namespace textplate
