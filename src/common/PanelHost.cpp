@@ -1,5 +1,7 @@
 #include "common/PanelHost.h"
 
+#include "common/ScrollBars.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QScrollBar>
@@ -20,6 +22,7 @@ PanelHost::PanelHost(QWidget *host, QWidget *panel)
     for (QScrollBar *bar : {m_horizontal, m_vertical}) {
         bar->hide();
         bar->setSingleStep(24);
+        scrollbars::makePlain(bar);
         connect(bar, &QScrollBar::valueChanged, this, &PanelHost::relayout);
     }
     host->installEventFilter(this);

@@ -53,4 +53,17 @@ double worstOverGradient(const QColor &text, const QColor &top, const QColor &bo
     return worst;
 }
 
+QColor readableOn(const QColor &colour, const QColor &background, double minimum)
+{
+    QColor shade = colour.toHsl();
+    const float hue = shade.hslHueF();
+    const float saturation = shade.hslSaturationF();
+    float lightness = shade.lightnessF();
+    while (ratio(shade, background) < minimum && lightness > 0) {
+        lightness = std::max(0.0f, lightness - 0.005f);
+        shade = QColor::fromHslF(hue, saturation, lightness);
+    }
+    return shade.toRgb();
+}
+
 } // namespace contrast

@@ -20,4 +20,8 @@ QColor over(const QColor &translucent, const QColor &background);
 // The worst ratio of a text colour against any point of a two-colour gradient.
 double worstOverGradient(const QColor &text, const QColor &top, const QColor &bottom);
 
+// The colour itself when it reaches the minimum on the background, else the
+// nearest darker shade of it (same hue and saturation, less lightness) that does.
+QColor readableOn(const QColor &colour, const QColor &background, double minimum = 4.5);
+
 } // namespace contrast

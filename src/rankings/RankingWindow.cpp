@@ -5,7 +5,9 @@
 #include "common/Gradient.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
+#include "common/PanelHost.h"
 #include "common/PushButton.h"
+#include "common/ScrollBars.h"
 #include "common/SvgPicture.h"
 #include "common/TextPlate.h"
 #include "common/text.h"
@@ -15,12 +17,14 @@
 #include "rankings/LineList.h"
 #include "shell/AppContext.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 
 namespace
@@ -45,7 +49,7 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     setModal(true);
     setMinimumSize(640, 480);
     m_panel->setObjectName(QStringLiteral("panContenuto"));
-    m_panel->setFixedSize(FullScreenWindow::kPanelSize);
+    m_panel->resize(FullScreenWindow::kPanelSize);
     QWidget *p = m_panel;
 
     imgLogo =
@@ -81,7 +85,15 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
 
     lstRecords = new LineListView(QStringLiteral("lstRecords"), p);
     lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
-    lstRecords->setGeometry(10, 160, 975, 450);
+    lstRecords->setGeometry(10, 160, 975, 410);
+    scrollbars::makePlain(lstRecords);
+
+    lblSelezionato = new QLabel(p);
+    lblSelezionato->setObjectName(QStringLiteral("lblSelezionato"));
+    lblSelezionato->setFont(fonts::verdana(14, true));
+    textplate::put(lblSelezionato, QColor(0x12, 0x35, 0x5B));
+    lblSelezionato->setAccessibleDescription(QStringLiteral("Candidato selezionato"));
+    lblSelezionato->setGeometry(10, 576, 975, 40);
 
     infIntervallo = new QLabel(QStringLiteral("Totale candidati:"), p);
     infIntervallo->setObjectName(QStringLiteral("infIntervallo"));
@@ -102,9 +114,22 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     connect(btnStampa, &QPushButton::clicked, this, &RankingWindow::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
     connect(imgGuida, &ImageButton::clicked, this, &RankingWindow::imgGuidaClick);
+    // Arrows, clicks and the find all move the selection; a new list clears it.
+    connect(lstRecords->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RankingWindow::showSelection);
+    connect(lstRecords->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &RankingWindow::showSelection);
+    connect(lstRecords->model(), &QAbstractItemModel::modelReset, this, &RankingWindow::showSelection);
+
+    // The panel widens with the screen until a whole line shows, scroll bar and frame included.
+    m_host = new PanelHost(this, m_panel);
+    const int lineView = LineListModel::kLineWidth + 2 * lstRecords->frameWidth() +
+                         lstRecords->verticalScrollBar()->sizeHint().width();
+    m_host->setWidestPanel(FullScreenWindow::kPanelSize.width() - lstRecords->width() + lineView);
+    m_panel->installEventFilter(this);
 
     // Opens maximised; without a window manager nothing maximises it, so fill the screen.
-    if (QScreen *s = screen())
+    if (QScreen *s = parent ? parent->window()->screen() : screen())
         setGeometry(s->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }
@@ -144,11 +169,40 @@ void RankingWindow::paintEvent(QPaintEvent *)
     paintVerticalGradient(p, rect(), kSteelBlue, Qt::white);
 }
 
-void RankingWindow::resizeEvent(QResizeEvent *event)
+bool RankingWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QDialog::resizeEvent(event);
-    m_panel->move(std::max(0, (width() - m_panel->width()) / 2),
-                  std::max(0, (height() - m_panel->height()) / 2));
+    if (watched == m_panel && event->type() == QEvent::Resize)
+        placeByWidth();
+    return QDialog::eventFilter(watched, event);
+}
+
+// The list and the selected line take the panel's extra width; the controls on
+// the right keep their place at its right edge.
+void RankingWindow::placeByWidth()
+{
+    if (m_anchors.isEmpty()) {
+        for (QWidget *w : {static_cast<QWidget *>(lstRecords), static_cast<QWidget *>(lblSelezionato)})
+            m_anchors.anchor(w, WidthAnchors::Anchor::Stretch);
+        for (QWidget *w : {static_cast<QWidget *>(imgGuida), static_cast<QWidget *>(btnStampa),
+                           static_cast<QWidget *>(btnEsci)})
+            m_anchors.anchor(w, WidthAnchors::Anchor::Right);
+    }
+    m_anchors.apply(m_panel->width() - FullScreenWindow::kPanelSize.width());
+}
+
+void RankingWindow::showSelection()
+{
+    const QModelIndex current = lstRecords->currentIndex();
+    const bool selected = current.isValid() && lstRecords->selectionModel()->isSelected(current);
+    const QString line =
+        selected ? lstRecords->model()->data(current, Qt::DisplayRole).toString() : QString();
+    const QString shown = lines::selectionText(line, lineKind());
+    if (shown == lblSelezionato->text())
+        return;
+    lblSelezionato->setText(shown);
+    // Its words are its accessible name: a screen reader hears the new candidate.
+    QAccessibleEvent changed(lblSelezionato, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void RankingWindow::showEvent(QShowEvent *event)

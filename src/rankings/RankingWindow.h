@@ -3,9 +3,13 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "common/WidthAnchors.h"
+#include "rankings/selectionline.h"
+
 class AppContext;
 class ImageButton;
 class LineListView;
+class PanelHost;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +32,8 @@ public:
     QLineEdit *txtTrova;
     QPushButton *btnTrova;
     LineListView *lstRecords;
+    // The selected line's position, name and score, in large type under the list.
+    QLabel *lblSelezionato;
     QLabel *infIntervallo;
     QLabel *lblTotConcorrenti;
     QPushButton *btnStampa;
@@ -43,19 +49,26 @@ protected:
     virtual QString &rememberedSearch() = 0;
     // The print job's title.
     virtual QString reportName() const = 0;
+    // How the lines are laid out, for telling the selected one.
+    virtual lines::LineKind lineKind() const { return lines::LineKind::Candidate; }
 
     void btnTrovaClick();
     void btnStampaClick();
     void btnEsciClick();
     void imgGuidaClick();
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
 private:
+    void showSelection();
+    void placeByWidth();
+
     AppContext &m_app;
     QWidget *m_panel;
+    PanelHost *m_host;
+    WidthAnchors m_anchors;
 };

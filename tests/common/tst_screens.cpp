@@ -1,24 +1,34 @@
 #include "archive/ApriArchivio.h"
 #include "archive/CreaArchivio.h"
+#include "archive/record.h"
 #include "common/FullScreenWindow.h"
 #include "common/ImageButton.h"
 #include "common/PanelHost.h"
+#include "common/ScrollBars.h"
 #include "common/SvgPicture.h"
 #include "common/contrast.h"
 #include "editor/Torneo.h"
+#include "lists/Segnalati.h"
+#include "lists/TrovaPagina.h"
 #include "rankings/ApriClassifica.h"
+#include "rankings/Classifica.h"
+#include "rankings/ExpClassifica.h"
+#include "rankings/LineList.h"
 #include "shell/Avvio.h"
 #include "support/testapp.h"
 #include "tools/Calcolatrice_Scientifica.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QHash>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTemporaryFile>
 #include <QToolTip>
 
@@ -65,6 +75,87 @@ FullScreenWindow *showOn(TestApp &t, const QString &window, const QString &scree
     return w;
 }
 
+// A session of three candidates, eligible all.
+QByteArray threeCandidates()
+{
+    QByteArray bytes;
+    const QList<QPair<QString, QString>> people = {
+        {QStringLiteral("ROSSI MARIA GRAZIA"), QStringLiteral("87,50")},
+        {QStringLiteral("BIANCHI LUCA"), QStringLiteral("90,00")},
+        {QStringLiteral("VERDI ANNA"), QStringLiteral("60")}};
+    for (const auto &[name, score] : people) {
+        TScheda r = TScheda::blank();
+        r.setText(TScheda::Field::Concorrente, name);
+        r.setText(TScheda::Field::Responsabile, QStringLiteral("RSSMRA80A01H501U"));
+        r.setText(TScheda::Field::Punteggio, score);
+        r.setEligible(true);
+        bytes.append(r.bytes(), TScheda::kSize);
+    }
+    return bytes;
+}
+
+// A list window of the given kind over the three candidates, its opener on the screen.
+std::unique_ptr<QWidget> listWindow(TestApp &t, const QString &kind, const QString &screen)
+{
+    t.writeFile(QStringLiteral("Prova.vai"), threeCandidates());
+    const QString path = t.path(QStringLiteral("Prova.vai"));
+    FullScreenWindow *opener = nullptr;
+    std::unique_ptr<QWidget> w;
+    if (kind == u"merito" || kind == u"alfabetica") {
+        opener = showOn(t, QStringLiteral("frmApriClassifica"), screen);
+        t->frmApriClassifica()->lblFile->setText(path);
+        if (kind == u"merito") {
+            w = std::make_unique<TfrmExpClassifica>(t.app(), opener);
+        } else {
+            auto *alphabetical = new TfrmClassifica(t.app(), opener);
+            alphabetical->lblFile->setText(path);
+            w.reset(alphabetical);
+        }
+    } else {
+        opener = showOn(t, QStringLiteral("frmTorneo"), screen);
+        t->frmTorneo()->lblFile->setText(path);
+        if (kind == u"idonei")
+            w = std::make_unique<TfrmSegnalati>(t.app(), opener);
+        else
+            w = std::make_unique<TfrmTrovaPagina>(t.app(), opener);
+    }
+    w->show();
+    QCoreApplication::processEvents();
+    // The search shows its list once it has searched: empty filters find everyone.
+    if (kind == u"ricerca")
+        QTest::mouseClick(getChild<QPushButton>(w.get(), QStringLiteral("btnCerca")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    return w;
+}
+
+// The thumb's colour against the groove's, as the bar paints them.
+double thumbContrast(QScrollBar *bar)
+{
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    if (bar->orientation() == Qt::Horizontal)
+        opt.state |= QStyle::State_Horizontal;
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    const QRect thumb =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
+    const QRect groove =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarGroove, bar);
+    const QImage shot = bar->grab().toImage();
+    const QColor thumbColour = shot.pixelColor(thumb.center());
+    // The groove beside the thumb, on the side with more room.
+    const bool leftRoom = thumb.left() - groove.left() > groove.right() - thumb.right();
+    const QPoint aside(leftRoom ? (groove.left() + thumb.left()) / 2 : (thumb.right() + groove.right()) / 2,
+                       thumb.center().y());
+    return contrast::ratio(thumbColour, shot.pixelColor(aside));
+}
+
 // The worst contrast between a label's text colour and what is painted behind
 // it, row by row: each row's commonest colour is its background.
 double paintedContrast(QWidget *window, QLabel *label)
@@ -108,6 +199,10 @@ private slots:
     void cornerIconTooltips();
     void rosetteFollowsBox();
     void calculatorFace();
+    void listWidth_data();
+    void listWidth();
+    void selectedCandidateLine_data();
+    void selectedCandidateLine();
 };
 
 void TestScreens::contrastRatio_data()
@@ -185,6 +280,8 @@ void TestScreens::textsOverGradients_data()
         row("frmApriClassifica", "lblCreati");
         row("frmApriArchivio", "lblCreati");
         row("frmCreaArchivio", "lblNome");
+        row("frmApriArchivio", "titIstruzioni");
+        row("frmCreaArchivio", "lblIstruzioni");
     }
 }
 
@@ -339,6 +436,124 @@ void TestScreens::calculatorFace()
         for (int x = 0; x < shot.width(); ++x)
             QVERIFY2(shot.pixelColor(x, y) == QColor(Qt::white),
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+}
+
+void TestScreens::listWidth_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("screen");
+    for (const char *kind : {"merito", "alfabetica", "idonei", "ricerca"})
+        for (const char *screen : {"small", "laptop", "desktop"})
+            QTest::addRow("%s %s", kind, screen) << QString::fromLatin1(kind) << QString::fromLatin1(screen);
+}
+
+// A list window grows with the screen until its list shows whole lines; the
+// window stays on the screen and the sideways bar is plain to see.
+void TestScreens::listWidth()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, screen);
+    TestApp t;
+    std::unique_ptr<QWidget> w = listWindow(t, kind, screen);
+    auto *list = getChild<LineListView>(w.get(), QStringLiteral("lstRecords"));
+    QVERIFY(list);
+    const QRect area = screenNamed(screen)->availableGeometry();
+    QVERIFY2(area.contains(w->geometry()),
+             qPrintable(QStringLiteral("%1 x %2").arg(w->width()).arg(w->height())));
+    const int designWidth = kind == u"merito" || kind == u"alfabetica" ? 975 : 830;
+    if (screen == u"desktop") {
+        QVERIFY(list->viewport()->width() >= LineListModel::kLineWidth);
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+    } else {
+        // As wide as the screen allows, less the margins.
+        QVERIFY(list->width() > designWidth + 200);
+        QVERIFY(w->mapTo(w.get(), list->geometry().topRight()).x() < area.width());
+        QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+        const double thumb = thumbContrast(list->horizontalScrollBar());
+        QVERIFY2(thumb >= 3, qPrintable(QString::number(thumb, 'f', 2)));
+    }
+    // The list's right edge stays inside the window, and the controls do too.
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(w.get()) || c->parentWidget() == nullptr || qobject_cast<QScrollBar *>(c))
+            continue;
+        if (c->parentWidget() != w.get() && c->parentWidget()->parentWidget() != w.get())
+            continue;
+        const QRect r(c->mapTo(w.get(), QPoint(0, 0)), c->size());
+        QVERIFY2(r.right() < w->width() + 1, qPrintable(c->objectName()));
+    }
+    if (screen == u"small" && (kind == u"merito" || kind == u"alfabetica")) {
+        // The panel is taller than the small screen: it scrolls to its buttons.
+        auto *bar = getChild<QScrollBar>(w.get(), QStringLiteral("scrVerticale"));
+        QVERIFY(bar && bar->isVisible());
+        bar->setValue(bar->maximum());
+        auto *esci = getChild<QWidget>(w.get(), QStringLiteral("btnEsci"));
+        QVERIFY(w->rect().contains(QRect(esci->mapTo(w.get(), QPoint(0, 0)), esci->size())));
+    }
+}
+
+void TestScreens::selectedCandidateLine_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("shown");
+    const QList<std::array<const char *, 4>> rows = {
+        {"merito", "nothing", "", ""},
+        {"merito", "arrows", "2° ROSSI MARIA GRAZIA — 87,50 punti", ""},
+        {"merito", "find", "3° VERDI ANNA — 60 punti", ""},
+        {"merito", "click", "1° BIANCHI LUCA — 90,00 punti", ""},
+        {"merito", "new list", "", ""},
+        {"alfabetica", "nothing", "", ""},
+        {"alfabetica", "arrows", "ROSSI MARIA GRAZIA — 87,50 punti", ""},
+        {"alfabetica", "find", "VERDI ANNA — 60 punti", ""},
+        {"alfabetica", "click", "BIANCHI LUCA — 90,00 punti", ""},
+        {"alfabetica", "new list", "", ""},
+    };
+    for (const auto &r : rows)
+        QTest::addRow("%s %s", r[0], r[1])
+            << QString::fromLatin1(r[0]) << QString::fromLatin1(r[1]) << QString::fromUtf8(r[2]);
+}
+
+// The line under a ranking follows the selection however it moves, and its
+// words are what a screen reader reads (the change event itself needs a real
+// accessibility bus: scripts/a11y_check.py).
+void TestScreens::selectedCandidateLine()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, action);
+    QFETCH(QString, shown);
+    TestApp t;
+    std::unique_ptr<QWidget> w = listWindow(t, kind, QStringLiteral("desktop"));
+    auto *ranking = static_cast<RankingWindow *>(w.get());
+    LineListView *list = ranking->lstRecords;
+    QCOMPARE(list->count(), 3);
+    QLabel *line = ranking->lblSelezionato;
+    QCOMPARE(line->text(), QString());
+
+    if (action == u"arrows") {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Up);
+    } else if (action == u"find") {
+        ranking->txtTrova->setText(QStringLiteral("verdi"));
+        QTest::mouseClick(ranking->btnTrova, Qt::LeftButton);
+    } else if (action == u"click") {
+        const QRect r = list->visualRect(list->model()->index(0, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, r.center().y()));
+    } else if (action == u"new list") {
+        list->selectRow(1);
+        QVERIFY(!line->text().isEmpty());
+        list->setLines(list->lines());
+    }
+
+    QCOMPARE(line->text(), shown);
+    QCOMPARE(line->isVisible(), true);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(line);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), shown);
+    // Large type: bigger than the list's own lines.
+    QVERIFY(line->font().pointSizeF() > list->font().pointSizeF());
 }
 
 // Three screens of the sizes people have; the offscreen platform reads them from a file.
