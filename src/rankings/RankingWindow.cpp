@@ -192,10 +192,15 @@ void RankingWindow::placeByWidth()
 
 void RankingWindow::showSelection()
 {
-    const QModelIndex current = lstRecords->currentIndex();
-    const bool selected = current.isValid() && lstRecords->selectionModel()->isSelected(current);
+    // The current line when it is selected, else the line selected some other way
+    // (an assistive tool selects without moving the current line).
+    QModelIndex shownIndex = lstRecords->currentIndex();
+    if (!shownIndex.isValid() || !lstRecords->selectionModel()->isSelected(shownIndex)) {
+        const QModelIndexList selected = lstRecords->selectionModel()->selectedIndexes();
+        shownIndex = selected.isEmpty() ? QModelIndex() : selected.first();
+    }
     const QString line =
-        selected ? lstRecords->model()->data(current, Qt::DisplayRole).toString() : QString();
+        shownIndex.isValid() ? lstRecords->model()->data(shownIndex, Qt::DisplayRole).toString() : QString();
     const QString shown = lines::selectionText(line, lineKind());
     if (shown == lblSelezionato->text())
         return;
