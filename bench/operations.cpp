@@ -1,7 +1,10 @@
 #include "operations.h"
 
+#include "archive/csvimport.h"
+#include "export/csvexport.h"
 #include "export/exportgrid.h"
 #include "export/spreadsheet.h"
+#include "export/xlsxexport.h"
 #include "lists/candidatelist.h"
 #include "lists/filtermatch.h"
 #include "printouts/listprintout.h"
@@ -83,6 +86,30 @@ QList<measure::Row> measureSession(const QString &folder, const QString &path, q
         grid.fill(path);
         spreadsheet::writeFile(folder + spreadsheet::fileName(), grid.spreadsheet());
     }));
+
+    // The real spreadsheet files, and the session's CSV imported back into an
+    // empty session (read, checked row by row, appended in one operation).
+    {
+        ExportGridModel grid;
+        grid.fill(path);
+        rows.append(run(QStringLiteral("XLSX file from the grid"), records, runs, ref, 0, [&] {
+            xlsxexport::writeFile(folder + QStringLiteral("bench.xlsx"), QStringLiteral("bench"), grid);
+        }));
+        QByteArray csv;
+        rows.append(run(QStringLiteral("CSV file from the grid"), records, runs, ref, 0, [&] {
+            csv = csvexport::document(grid);
+            csvexport::writeFile(folder + QStringLiteral("bench.csv"), grid);
+        }));
+        const QString imported = folder + QStringLiteral("imported.vai");
+        rows.append(run(QStringLiteral("CSV import into an empty session"), records, runs, ref, 0, [&] {
+            QFile::remove(imported);
+            const csvimport::Reading reading = csvimport::read(csv, QDate(2026, 12, 9));
+            if (!reading.importable())
+                qFatal("bench: the exported CSV does not import");
+            csvimport::appendAll(imported, reading.records);
+        }));
+        QFile::remove(imported);
+    }
 
     // The merit ranking printed: its page model, then its pages drawn into a PDF
     // against one drawText per line on a bare PDF writer.

@@ -28,6 +28,15 @@ xvfb-run -a -s "-screen 0 ${SINTAREL_SCREEN:-1280x1024}x24" dbus-run-session -- 
   timeout 120 /usr/bin/python3 "$SINTAREL_ROOT/scripts/a11y_check.py" "$SINTAREL_SHOTS" || rc=$?
   sleep 1
   if kill -0 $prog 2>/dev/null; then echo "a11y: the exit icon did not end the program"; kill $prog; rc=1; fi
+  # The keyboard-only road, in a fresh folder as a new user finds it.
+  keys=$(mktemp -d)
+  cp -r "$SINTAREL_DIST/." "$keys/"
+  (cd "$keys" && HOME="$keys" exec "$keys/Sintarel") &
+  prog=$!
+  timeout 150 /usr/bin/python3 "$SINTAREL_ROOT/scripts/a11y_check.py" "$SINTAREL_SHOTS" --keyboard "$keys" || rc=$?
+  sleep 1
+  if kill -0 $prog 2>/dev/null; then echo "a11y: the keyboard road did not end the program"; kill $prog; rc=1; fi
+  rm -rf "$keys"
   kill $bus 2>/dev/null || true
   rm -rf "$work"
   exit $rc

@@ -4,6 +4,7 @@
 #include "access/passwordstore.h"
 #include "common/Fonts.h"
 #include "common/Messages.h"
+#include "common/PushButton.h"
 #include "common/SvgPicture.h"
 #include "common/text.h"
 #include "shell/AppContext.h"
@@ -37,20 +38,10 @@ TfrmCambiaPassword::TfrmCambiaPassword(AppContext &app)
     txtConferma = addField(QStringLiteral("txtConferma"), QStringLiteral("Conferma nuova password:"), 266,
                            &effConferma);
 
-    cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdEsci->setGeometry(46, 360, 150, 34);
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(216, 360, 150, 34);
+    cmdEsci =
+        makePushButton(this, QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), QRect(46, 360, 150, 34));
+    cmdOK = makePushButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(216, 360, 150, 34));
     cmdOK->setEnabled(false);
-
-    for (QPushButton *b : {cmdEsci, cmdOK}) {
-        b->setFont(fonts::verdana(10, true));
-        b->setAutoDefault(false);
-        b->setCursor(Qt::PointingHandCursor);
-    }
 
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));

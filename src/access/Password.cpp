@@ -4,6 +4,7 @@
 #include "access/passwordstore.h"
 #include "common/Fonts.h"
 #include "common/Messages.h"
+#include "common/PushButton.h"
 #include "common/SvgPicture.h"
 #include "common/text.h"
 #include "shell/AppContext.h"
@@ -48,28 +49,17 @@ TfrmPassword::TfrmPassword(AppContext &app)
     txtPassword->setAccessibleName(QStringLiteral("Password"));
     lblRigo05->setBuddy(txtPassword);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(44, 282, 140, 34);
+    cmdOK = makePushButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(44, 282, 140, 34));
     cmdOK->setEnabled(false);
-
-    cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdEsci->setGeometry(204, 282, 140, 34);
-
-    btnCambiaPassword = new QPushButton(QStringLiteral("Cambia password"), this);
-    btnCambiaPassword->setObjectName(QStringLiteral("btnCambiaPassword"));
-    btnCambiaPassword->setGeometry(44, 336, 300, 34);
+    cmdEsci =
+        makePushButton(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"), QRect(204, 282, 140, 34));
+    btnCambiaPassword = makePushButton(this, QStringLiteral("btnCambiaPassword"),
+                                       QStringLiteral("Cambia password"), QRect(44, 336, 300, 34));
 
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
-    for (QPushButton *b : {cmdOK, cmdEsci, btnCambiaPassword}) {
-        b->setFont(fonts::verdana(10, true));
-        b->setAutoDefault(false);
-        b->setCursor(Qt::PointingHandCursor);
-    }
     setTabOrder(txtPassword, cmdOK);
     setTabOrder(cmdOK, cmdEsci);
     setTabOrder(cmdEsci, btnCambiaPassword);

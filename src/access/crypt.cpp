@@ -11,9 +11,11 @@ constexpr std::uint16_t kStartKey = 9451;
 constexpr std::uint16_t kMultiplier = 39157;
 constexpr std::uint16_t kIncrement = 28469;
 
+// In unsigned 32-bit arithmetic: (c + key) * kMultiplier exceeds a signed int.
 inline std::uint16_t nextKey(std::uint8_t c, std::uint16_t key)
 {
-    return static_cast<std::uint16_t>((c + key) * kMultiplier + kIncrement);
+    const std::uint32_t sum = std::uint32_t(c) + key;
+    return static_cast<std::uint16_t>(sum * kMultiplier + kIncrement);
 }
 
 int hexValue(QChar c)

@@ -4,6 +4,7 @@
 #include "common/programfolder.h"
 #include "common/text.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -18,6 +19,25 @@ QString storePath(const QString &folder)
 {
     return programfolder::normalised(folder) + QLatin1String(programfolder::passwordStoreName());
 }
+
+// The value of key in section, exactly as the file holds it but for the blanks
+// around it. QSettings would read "74,D4" as a list and cut "74D4;x" at the ";",
+// turning a damaged store into a plausible password.
+QString rawValue(const QByteArray &contents, QLatin1StringView section, QLatin1StringView key)
+{
+    bool inSection = false;
+    for (const QByteArray &line : contents.split('\n')) {
+        const QString text = text::trimmed(QString::fromLatin1(line));
+        if (text.startsWith(u'[')) {
+            inSection = text.endsWith(u']') && QStringView(text).mid(1, text.size() - 2).trimmed() == section;
+            continue;
+        }
+        const qsizetype equals = text.indexOf(u'=');
+        if (inSection && equals > 0 && text::trimmed(text.left(equals)) == key)
+            return text::trimmed(text.mid(equals + 1));
+    }
+    return QString();
+}
 } // namespace
 
 QString read(const QString &programFolder)
@@ -28,10 +48,13 @@ QString read(const QString &programFolder)
         return QString();
     if (!info.isFile() || !info.isReadable())
         throw SintarelError(QStringLiteral("Impossibile leggere %1").arg(path));
-    QSettings store(path, QSettings::IniFormat);
-    if (store.status() != QSettings::NoError)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         throw SintarelError(QStringLiteral("Impossibile leggere %1").arg(path));
-    const QString value = store.value(kKey).toString();
+    const QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw SintarelError(QStringLiteral("Impossibile leggere %1").arg(path));
+    const QString value = rawValue(contents, QLatin1StringView("Accesso"), QLatin1StringView("Valore"));
     return text::trimmed(Crypt::Decrypt(value));
 }
 

@@ -1,11 +1,13 @@
 #include "archive/ApriArchivio.h"
 
+#include "archive/ImportActions.h"
 #include "archive/InstructionBanner.h"
 #include "archive/SessionList.h"
 #include "archive/catalogue.h"
 #include "common/Fonts.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
+#include "common/PushButton.h"
 #include "common/TextPlate.h"
 #include "common/text.h"
 #include "editor/Torneo.h"
@@ -16,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 TfrmApriArchivio::TfrmApriArchivio(AppContext &app)
     : FullScreenWindow(app, QStringLiteral("frmApriArchivio"),
@@ -67,6 +70,9 @@ TfrmApriArchivio::TfrmApriArchivio(AppContext &app)
     btnApri->setWords(QStringLiteral("Apri archivio"));
     btnApri->setGeometry(517, 570, 260, 54);
 
+    cmdImporta = makePushButton(p, QStringLiteral("cmdImporta"), QStringLiteral("Importa candidati"),
+                                QRect(150, 170, 200, 32));
+
     lblFile = new QLabel(p);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
@@ -78,6 +84,8 @@ TfrmApriArchivio::TfrmApriArchivio(AppContext &app)
     connect(btnAnnulla, &ImageButton::clicked, this, &TfrmApriArchivio::btnAnnullaClick);
     connect(btnElimina, &ImageButton::clicked, this, &TfrmApriArchivio::btnEliminaClick);
     connect(imgGuida, &ImageButton::clicked, this, &TfrmApriArchivio::imgGuidaClick);
+    imgGuida->addShortcut(Qt::Key_F1);
+    connect(cmdImporta, &QPushButton::clicked, this, &TfrmApriArchivio::cmdImportaClick);
 }
 
 void TfrmApriArchivio::fillList()
@@ -147,6 +155,24 @@ void TfrmApriArchivio::btnEliminaClick()
 void TfrmApriArchivio::imgGuidaClick()
 {
     help::openTopic(app(), this, QStringLiteral("Gestione sessioni d'esame"));
+}
+
+void TfrmApriArchivio::cmdImportaClick()
+{
+    if (lstFiles->count() == 0) {
+        app().messages().warning(this, QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione."));
+        return;
+    }
+    QListWidgetItem *item = selectedEntry(lstFiles);
+    if (!item) {
+        app().messages().warning(
+            this,
+            QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante "
+                           "Importa candidati."));
+        return;
+    }
+    importing::importCandidates(app(), this, catalogue::sessionPath(app().programFolder(), item->text()),
+                                catalogue::sessionName(item->text()));
 }
 
 void TfrmApriArchivio::btnAnnullaClick()

@@ -7,6 +7,7 @@ class InstructionBanner;
 class QFrame;
 class QLabel;
 class QListWidget;
+class QPushButton;
 
 // Lists the sessions of the program folder and opens the selected one in the
 // session editor.
@@ -24,6 +25,7 @@ public:
     ImageButton *btnApri;
     ImageButton *btnAnnulla;
     ImageButton *imgGuida;
+    QPushButton *cmdImporta; // candidates from a CSV file into the selected session
     QLabel *lblFile;
     QLabel *lblMemory;
 
@@ -36,6 +38,7 @@ private slots:
     void btnAnnullaClick();
     void btnEliminaClick();
     void imgGuidaClick();
+    void cmdImportaClick();
 
 private:
     void fillList();

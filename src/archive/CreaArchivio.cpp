@@ -75,6 +75,7 @@ TfrmCreaArchivio::TfrmCreaArchivio(AppContext &app)
     connect(btnApplica, &ImageButton::clicked, this, &TfrmCreaArchivio::btnApplicaClick);
     connect(btnAnnulla, &ImageButton::clicked, this, &TfrmCreaArchivio::btnAnnullaClick);
     connect(imgGuida, &ImageButton::clicked, this, &TfrmCreaArchivio::imgGuidaClick);
+    imgGuida->addShortcut(Qt::Key_F1);
 }
 
 void TfrmCreaArchivio::FormShow()

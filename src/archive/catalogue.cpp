@@ -28,7 +28,8 @@ QString sessionName(const QString &entry)
 
 QString sessionPath(const QString &programFolder, const QString &entry)
 {
-    return programfolder::normalised(programFolder) + text::trimmed(entry);
+    // The entry is the file's very name: " Prova.vai" and "Prova.vai" are two sessions.
+    return programfolder::normalised(programFolder) + entry;
 }
 
 QString countText(qsizetype count)

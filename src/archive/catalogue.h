@@ -20,7 +20,7 @@ QStringList sessionFiles(const QString &programFolder);
 // The session name of a list entry: the entry without its last four characters.
 QString sessionName(const QString &entry);
 
-// Program folder + trimmed entry.
+// Program folder + entry, untrimmed: entries are file names.
 QString sessionPath(const QString &programFolder, const QString &entry);
 
 // "Sono state create N sessioni."

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <cstring>
+
 namespace
 {
 constexpr qint64 kBlockRecords = 256; // about 1.5 MB per read
@@ -130,8 +132,54 @@ qint64 SessionFile::append(const TScheda &record)
             m_device->write(tail);
         throw;
     }
+    if (m_appendedAt < 0) {
+        m_appendedAt = end;
+        m_appendTail = tail;
+    }
     ++m_count;
     return m_count;
+}
+
+qint64 SessionFile::appendAll(const QList<TScheda> &records)
+{
+    const qint64 first = m_count + 1;
+    if (records.isEmpty())
+        return first;
+    const qint64 end = m_count * TScheda::kSize;
+    QByteArray tail;
+    if (m_device->size() > end) {
+        seekIndex(m_count);
+        tail = m_device->read(m_device->size() - end);
+    }
+    FileAccess &access = FileAccess::current();
+    try {
+        seekIndex(m_count);
+        m_written = true;
+        QByteArray block;
+        for (qsizetype done = 0; done < records.size();) {
+            const qsizetype n = std::min<qsizetype>(kBlockRecords, records.size() - done);
+            block.resize(n * TScheda::kSize);
+            for (qsizetype i = 0; i < n; ++i)
+                std::memcpy(block.data() + i * TScheda::kSize, records[done + i].bytes(), TScheda::kSize);
+            if (m_device->write(block) != block.size())
+                throw SessionError(QStringLiteral("Scrittura non riuscita nel file %1").arg(m_path));
+            done += n;
+        }
+        // The records count as stored only once they are on the disk.
+        if (!access.syncToDisk(*m_device))
+            throw SessionError(QStringLiteral("Salvataggio non riuscito nel file %1").arg(m_path));
+    } catch (const SessionError &) {
+        // Back to the old length first, so putting the partial tail back only
+        // rewrites bytes the file has (which works even on a full disk).
+        access.resize(*m_device, end + tail.size());
+        if (!tail.isEmpty() && m_device->seek(end))
+            m_device->write(tail);
+        access.syncToDisk(*m_device);
+        throw;
+    }
+    m_count += records.size();
+    m_position = m_count;
+    return first;
 }
 
 void SessionFile::close()
@@ -140,6 +188,14 @@ void SessionFile::close()
         return;
     FileAccess &access = FileAccess::current();
     const bool synced = !m_written || access.syncToDisk(*m_device);
+    if (!synced && m_appendedAt >= 0) {
+        access.resize(*m_device, m_appendedAt);
+        if (!m_appendTail.isEmpty() && m_device->seek(m_appendedAt))
+            m_device->write(m_appendTail);
+        access.syncToDisk(*m_device);
+        m_count = m_appendedAt / TScheda::kSize;
+    }
+    m_appendedAt = -1;
     m_written = false;
     m_device->close();
     m_device.reset();

@@ -3,7 +3,9 @@
 #include "archive/record.h"
 #include "common/errors.h"
 
+#include <QByteArray>
 #include <QIODevice>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -54,7 +56,14 @@ public:
     // Writes the record after the last whole record; returns its 1-based number.
     qint64 append(const TScheda &record);
 
-    // Flushes what was written to the disk, unlocks and closes.
+    // Writes the records after the last whole record, all or none: when a write
+    // or the flush to disk fails the file is cut back to what it held before.
+    // Returns the 1-based number of the first record written.
+    qint64 appendAll(const QList<TScheda> &records);
+
+    // Flushes what was written to the disk, unlocks and closes. When the flush
+    // fails, the records appended since opening are cut back off first, so a Save
+    // that reports failure leaves no new record behind.
     void close();
 
     // Opens, reads every record and closes in one go.
@@ -70,4 +79,6 @@ private:
     qint64 m_count = 0;
     qint64 m_position = 0;
     bool m_written = false;
+    qint64 m_appendedAt = -1; // file size before the first append, -1 = none
+    QByteArray m_appendTail;  // the partial bytes that followed the records then
 };

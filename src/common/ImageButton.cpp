@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QShortcut>
 #include <QSvgRenderer>
 #include <QToolTip>
 
@@ -14,7 +15,9 @@ ImageButton::ImageButton(const QString &objectName, QWidget *parent) : QAbstract
 {
     setObjectName(objectName);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab only: a click leaves the focus in the field being edited,
+    // so Enter or Space afterwards does not press the button again.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
 }
 
@@ -22,6 +25,13 @@ void ImageButton::setPicture(const QString &resource)
 {
     m_picture = resource;
     update();
+}
+
+void ImageButton::addShortcut(const QKeySequence &keys)
+{
+    auto *shortcut = new QShortcut(keys, this);
+    // Synchronous, so the command has run when the key press is over.
+    connect(shortcut, &QShortcut::activated, this, &ImageButton::click);
 }
 
 void ImageButton::setWords(const QString &words)

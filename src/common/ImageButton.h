@@ -2,11 +2,12 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QKeySequence>
 
 // A clickable picture: an SVG from the resources, a rounded bar with words, or
 // both (picture above, words below). The words are part of the picture and are
-// also its accessible name. Hand cursor, reachable and pressable with the
-// keyboard (Space, Enter).
+// also its accessible name. Hand cursor; reached with Tab (a click does not take
+// the focus) and pressed with Space or Enter.
 class ImageButton : public QAbstractButton
 {
     Q_OBJECT
@@ -20,6 +21,8 @@ public:
     ImageButton(const QString &objectName, QWidget *parent = nullptr);
 
     void setPicture(const QString &resource);
+    // A key that presses the button from anywhere in its window, as a click does.
+    void addShortcut(const QKeySequence &keys);
     void setWords(const QString &words);
     const QString &words() const { return m_words; }
     void setLook(Look look)

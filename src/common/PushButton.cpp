@@ -11,7 +11,8 @@ QPushButton *makePushButton(QWidget *parent, const QString &objectName, const QS
     b->setObjectName(objectName);
     b->setFont(font);
     b->setCursor(Qt::PointingHandCursor);
-    b->setAutoDefault(false);
+    // Enter presses the button that has the focus, as Space does.
+    b->setAutoDefault(true);
     b->setGeometry(geometry);
     return b;
 }

@@ -1,5 +1,7 @@
 #include "common/StatusLine.h"
 
+#include "common/DataLabel.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QWidget>
@@ -26,8 +28,11 @@ bool StatusLine::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type t = event->type();
     if (t == QEvent::Enter || t == QEvent::HoverEnter || t == QEvent::MouseMove) {
         const auto it = m_texts.constFind(watched);
-        if (it != m_texts.constEnd() && m_line->text() != *it)
+        if (it != m_texts.constEnd() && m_line->text() != *it) {
+            const QString before = m_line->text();
             m_line->setText(*it);
+            datalabel::announce(m_line, before);
+        }
     }
     return false;
 }

@@ -83,17 +83,17 @@ char encodeChar(QChar c)
     default:
         break;
     }
-    // Not in the code page: try the base letter without its accents.
-    const QString decomposed = QString(c).normalized(QString::NormalizationForm_KD);
-    if (!decomposed.isEmpty()) {
-        const char16_t base = decomposed.at(0).unicode();
-        if (base != u && base != 0) {
-            const unsigned char bb = reverse().bytes[base];
-            if (bb != 0)
-                return static_cast<char>(bb);
-        }
-    }
-    return '?';
+    // Not in the code page: a letter with accents becomes its base letter. Only a
+    // canonical decomposition into a letter and combining marks counts; a
+    // compatibility form ("⑩", "⅓", "ﬁ", "ǉ") would lose part of the value.
+    const QString decomposed = QString(c).normalized(QString::NormalizationForm_D);
+    if (decomposed.size() < 2 || !decomposed.at(0).isLetter())
+        return '?';
+    for (qsizetype i = 1; i < decomposed.size(); ++i)
+        if (!decomposed.at(i).isMark())
+            return '?';
+    const unsigned char bb = reverse().bytes[decomposed.at(0).unicode()];
+    return bb != 0 ? static_cast<char>(bb) : '?';
 }
 
 QByteArray encode(const QString &s)

@@ -18,6 +18,21 @@ QString trimmed(const QString &s)
     return s.mid(start, end - start);
 }
 
+void blankControls(QString &s, bool keepLineBreaks)
+{
+    const auto isControl = [keepLineBreaks](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 32 && !(keepLineBreaks && u == u'\n')) || u == 127;
+    };
+    const qsizetype first = std::find_if(s.cbegin(), s.cend(), isControl) - s.cbegin();
+    if (first == s.size())
+        return;
+    QChar *d = s.data(); // detaches: take the index before
+    for (qsizetype i = first; i < s.size(); ++i)
+        if (isControl(d[i]))
+            d[i] = u' ';
+}
+
 QString upperAZ(const QString &s)
 {
     QString r = s;
@@ -64,6 +79,15 @@ int compareSorted(const QString &a, const QString &b)
 void sortLines(QStringList &lines)
 {
     std::stable_sort(lines.begin(), lines.end(), sortedLess);
+}
+
+QString spokenValue(const QString &caption, const QString &value)
+{
+    if (caption.isEmpty())
+        return value;
+    if (trimmed(value).isEmpty())
+        return caption;
+    return caption + u' ' + value;
 }
 
 } // namespace text

@@ -11,6 +11,12 @@ namespace text
 // Removes leading and trailing characters whose code is 32 or below.
 QString trimmed(const QString &s);
 
+// Turns every control character (codes below 32 and 127) into a blank, in
+// place, so a stored LF or TAB cannot hide the rest of a list line or printout;
+// keepLineBreaks leaves '\n' for texts of several lines. Touches nothing when
+// there is none.
+void blankControls(QString &s, bool keepLineBreaks = false);
+
 // Turns only the letters a to z into capitals.
 QString upperAZ(const QString &s);
 
@@ -28,5 +34,9 @@ inline bool sortedLess(const QString &a, const QString &b)
 
 // Sorts lines in sorted-list order (stable, so equal lines keep their order).
 void sortLines(QStringList &lines);
+
+// What a screen reader says for a label showing a value: the caption and the
+// value, one blank between ("Scheda 3"); either alone when the other is empty.
+QString spokenValue(const QString &caption, const QString &value);
 
 } // namespace text

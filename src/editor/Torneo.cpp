@@ -1,6 +1,7 @@
 #include "editor/Torneo.h"
 
 #include "archive/sessionfile.h"
+#include "common/DataLabel.h"
 #include "common/Fonts.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
@@ -10,6 +11,7 @@
 #include "common/text.h"
 #include "editor/FieldHighlight.h"
 #include "editor/MemoLimit.h"
+#include "editor/assembling.h"
 #include "editor/editortexts.h"
 #include "editor/memotext.h"
 #include "editor/navigation.h"
@@ -32,6 +34,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <memory>
 
@@ -129,10 +132,19 @@ TfrmTorneo::TfrmTorneo(AppContext &app)
     setTabOrder(txtGare, txtPunteggio);
     setTabOrder(txtPunteggio, txtNote);
     setTabOrder(txtNote, chkCompletato);
+    // The commands come after the record's controls, so every one of them can be
+    // reached without a mouse.
+    QWidget *previous = chkCompletato;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             cmdNuovo, cmdSalva, cmdTrova, cmdAnteprima, cmdStampa, cmdPrimo, cmdIndietro, cmdAvanti,
+             cmdUltimo, cmdExcel, cmdNonPagati, cmdGuida, cmdEsci, btnEmail, btnCalcolatrice}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+    addShortcuts();
 
-    for (QWidget *w : {static_cast<QWidget *>(txtConcorrente), static_cast<QWidget *>(txtResponsabile),
-                       static_cast<QWidget *>(txtTelefono), static_cast<QWidget *>(txtEmail),
-                       static_cast<QWidget *>(txtPunteggio), static_cast<QWidget *>(txtNote)})
+    for (QWidget *w : std::initializer_list<QWidget *>{txtConcorrente, txtResponsabile, txtTelefono, txtEmail,
+                                                       txtGare, txtPunteggio, txtNote})
         w->installEventFilter(this);
 
     connect(cmdNuovo, &ImageButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
@@ -177,13 +189,13 @@ void TfrmTorneo::buildToolbar(QWidget *p)
     cmdPrimo = tool(p, "cmdPrimo", ":/pictures/editor_primo.svg", kWordsPrimo, 368);
     cmdIndietro = tool(p, "cmdIndietro", ":/pictures/editor_indietro.svg", kWordsIndietro, 432);
 
-    lblPosizione = new QLabel(p);
+    lblPosizione = new DataLabel(QString(), p);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(fonts::verdana(12, true));
     lblPosizione->setStyleSheet(QStringLiteral("color: #12355B;"));
     lblPosizione->setGeometry(496, 18, 62, 32);
-    lblPosizione->setAccessibleName(QStringLiteral("Numero della scheda"));
+    datalabel::expose(lblPosizione, QStringLiteral("Scheda"), QStringLiteral("Numero della scheda"));
 
     cmdAvanti = tool(p, "cmdAvanti", ":/pictures/editor_avanti.svg", kWordsAvanti, 560);
     cmdUltimo = tool(p, "cmdUltimo", ":/pictures/editor_ultimo.svg", kWordsUltimo, 624);
@@ -195,12 +207,13 @@ void TfrmTorneo::buildToolbar(QWidget *p)
     bkgNome = surface(p, "bkgNome", QRect(0, 74, 994, 38),
                       QStringLiteral("background-color: #1F4E8C; border-top: 2px solid #FFD700; "
                                      "border-bottom: 2px solid #FFD700;"));
-    lblNome = new QLabel(QStringLiteral("Nome Sessione"), p);
+    lblNome = new DataLabel(QStringLiteral("Nome Sessione"), p);
     lblNome->setObjectName(QStringLiteral("lblNome"));
     lblNome->setAlignment(Qt::AlignCenter);
     lblNome->setFont(fonts::verdana(15, true));
     lblNome->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
     lblNome->setGeometry(0, 76, 994, 34);
+    datalabel::expose(lblNome, QString(), QStringLiteral("Nome della sessione"));
 }
 
 void TfrmTorneo::buildFields(QWidget *p)
@@ -273,12 +286,12 @@ void TfrmTorneo::buildFields(QWidget *p)
     shpInfo =
         surface(p, "shpInfo", QRect(4, 640, 986, 40),
                 QStringLiteral("background-color: #2F5F9E; border: 2px solid #FFD700; border-radius: 4px;"));
-    panInfo = new QLabel(kStatusReady, p);
+    panInfo = new DataLabel(kStatusReady, p);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(fonts::tahoma(12));
     panInfo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     panInfo->setGeometry(16, 644, 964, 32);
-    panInfo->setAccessibleName(QStringLiteral("Riga di stato"));
+    datalabel::expose(panInfo, QString(), QStringLiteral("Riga di stato"), QAccessible::StatusBar);
 }
 
 void TfrmTorneo::describeCommands()
@@ -303,6 +316,25 @@ void TfrmTorneo::describeCommands()
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
+}
+
+void TfrmTorneo::addShortcuts()
+{
+    const auto texts = editortexts::statusTexts();
+    for (const auto &entry : editortexts::shortcuts()) {
+        auto *button = findChild<ImageButton *>(entry.first);
+        Q_ASSERT(button);
+        button->addShortcut(entry.second);
+        m_shortcuts.append(entry.second);
+        for (const auto &status : texts)
+            if (status.first == entry.first)
+                button->setToolTip(editortexts::tooltip(status.second, entry.second));
+    }
+}
+
+bool TfrmTorneo::isShortcut(const QKeyEvent *key) const
+{
+    return m_shortcuts.contains(QKeySequence(key->keyCombination()));
 }
 
 void TfrmTorneo::mouseOverBackground(const QPointF &globalPos)
@@ -336,17 +368,16 @@ void TfrmTorneo::showRecord(const TScheda &record, qint64 number)
 
 TScheda TfrmTorneo::assembleRecord() const
 {
-    using F = TScheda::Field;
-    TScheda r = TScheda::blank();
-    r.setText(F::Concorrente, txtConcorrente->text());
-    r.setText(F::Responsabile, txtResponsabile->text());
-    r.setText(F::Telefono, txtTelefono->text());
-    r.setText(F::Email, txtEmail->text());
-    r.setText(F::Gare, memotext::toStored(txtGare->toPlainText()));
-    r.setText(F::Punteggio, txtPunteggio->text());
-    r.setText(F::Note, txtNote->text());
-    r.setEligible(chkCompletato->isChecked());
-    return r;
+    assembling::Fields f;
+    f.name = txtConcorrente->text();
+    f.fiscalCode = txtResponsabile->text();
+    f.provenance = txtTelefono->text();
+    f.examDate = txtEmail->text();
+    f.details = memotext::fromDocument(txtGare->document()->toRawText());
+    f.score = txtPunteggio->text();
+    f.notes = txtNote->text();
+    f.eligible = chkCompletato->isChecked();
+    return assembling::record(f);
 }
 
 void TfrmTorneo::showBlankRecord()
@@ -635,6 +666,10 @@ bool TfrmTorneo::eventFilter(QObject *watched, QEvent *event)
             txtPunteggioExit();
         return false;
     }
+    // A field would keep Ctrl+Home and the like for itself; the editor's
+    // shortcuts win (the field keeps Home, End, PgUp and PgDn).
+    if (event->type() == QEvent::ShortcutOverride && isShortcut(static_cast<QKeyEvent *>(event)))
+        return true;
     if (event->type() != QEvent::KeyPress)
         return FullScreenWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

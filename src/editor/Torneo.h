@@ -1,12 +1,16 @@
 #pragma once
 
 #include "archive/record.h"
+#include "common/DataLabel.h"
 #include "common/FullScreenWindow.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QSet>
 
 class ImageButton;
 class QCheckBox;
+class QKeyEvent;
 class QFrame;
 class SvgPicture;
 class QLabel;
@@ -32,7 +36,7 @@ public:
     ImageButton *cmdStampa;
     ImageButton *cmdPrimo;
     ImageButton *cmdIndietro;
-    QLabel *lblPosizione; // 1-based number of the stored record shown; empty for a new one
+    DataLabel *lblPosizione; // 1-based number of the stored record shown; empty for a new one
     ImageButton *cmdAvanti;
     ImageButton *cmdUltimo;
     ImageButton *cmdExcel;
@@ -40,8 +44,8 @@ public:
     ImageButton *cmdGuida;
     ImageButton *cmdEsci;
 
-    QLabel *lblNome; // session name band
-    QLabel *lblFile; // hidden: full path of the open session file
+    DataLabel *lblNome; // session name band
+    QLabel *lblFile;    // hidden: full path of the open session file
 
     QLineEdit *txtConcorrente;  // candidate name
     QLineEdit *txtResponsabile; // fiscal code
@@ -54,7 +58,7 @@ public:
     QLineEdit *txtNote;
     QCheckBox *chkCompletato; // eligible
 
-    QLabel *panInfo;       // status line
+    DataLabel *panInfo;    // status line
     QPushButton *btnFocus; // never visible: a place to park the focus
 
     // Decorative surfaces; pointing at them empties the status line.
@@ -107,6 +111,8 @@ private:
     void buildToolbar(QWidget *p);
     void buildFields(QWidget *p);
     void describeCommands();
+    void addShortcuts();
+    bool isShortcut(const QKeyEvent *key) const;
     bool txtEmailKeyDown(int key, const QString &typed);
     bool txtPunteggioKeyDown(int key, const QString &typed);
     void openDatePicker();
@@ -119,4 +125,5 @@ private:
 
     StatusLine *m_status = nullptr;
     QSet<QWidget *> m_backgrounds;
+    QList<QKeySequence> m_shortcuts;
 };

@@ -31,4 +31,25 @@ QList<QPair<QString, QString>> statusTexts()
     };
 }
 
+QList<QPair<QString, QKeySequence>> shortcuts()
+{
+    // No plain navigation key: PgUp / PgDn belong to the memo, Home / End to the fields.
+    return {
+        {QStringLiteral("cmdNuovo"), QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {QStringLiteral("cmdSalva"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {QStringLiteral("cmdTrova"), QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {QStringLiteral("cmdStampa"), QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {QStringLiteral("cmdPrimo"), QKeySequence(Qt::CTRL | Qt::Key_Home)},
+        {QStringLiteral("cmdIndietro"), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        {QStringLiteral("cmdAvanti"), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+        {QStringLiteral("cmdUltimo"), QKeySequence(Qt::CTRL | Qt::Key_End)},
+        {QStringLiteral("cmdGuida"), QKeySequence(Qt::Key_F1)},
+    };
+}
+
+QString tooltip(const QString &statusText, const QKeySequence &keys)
+{
+    return statusText + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) + u')';
+}
+
 } // namespace editortexts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -53,5 +54,11 @@ inline const QString kAccessFailure =
 
 // Control name and the description the status line shows while pointing at it.
 QList<QPair<QString, QString>> statusTexts();
+
+// The editor's keyboard shortcuts: the toolbar button each one presses.
+QList<QPair<QString, QKeySequence>> shortcuts();
+
+// A button's tooltip: its status text, then its shortcut in brackets.
+QString tooltip(const QString &statusText, const QKeySequence &keys);
 
 } // namespace editortexts

@@ -12,6 +12,14 @@ QString toStored(const QString &shown)
     return s;
 }
 
+QString fromDocument(const QString &rawText)
+{
+    QString s = rawText;
+    s.replace(QChar::ParagraphSeparator, u'\n');
+    s.replace(QChar::LineSeparator, u'\n');
+    return s;
+}
+
 QString fromStored(const QString &stored)
 {
     QString s = stored;

@@ -4,8 +4,10 @@
 
 #include <QRegularExpression>
 
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string>
 
 namespace score
 {
@@ -38,31 +40,82 @@ bool parse(const QString &typed, double *value)
 namespace
 {
 
-// Int(v * 100 + 0.5) / 100 with the product and the sum in extended precision.
-long double roundHalfUp(double v)
+// The exact decimal expansion of a finite non-negative double: every double is a
+// finite decimal fraction, at most 1074 decimals long.
+std::string exactDigits(double magnitude)
 {
-    const long double magnitude = std::fabs(static_cast<long double>(v));
-    const long double r = std::floor(magnitude * 100.0L + 0.5L) / 100.0L;
-    return v < 0 ? -r : r;
+    std::array<char, 1500> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::fixed, 1074);
+    return std::string(buffer.data(), result.ptr);
 }
 
-// Shortest general form with up to 15 significant digits and the decimal comma,
-// no trailing zeros; large values take an exponent ("1E20").
-QString generalForm(long double value)
+// Adds one to a string of decimal digits.
+void increment(std::string &digits)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15Lg", value);
-    QString s = QString::fromLatin1(buffer);
-    const qsizetype e = s.indexOf(u'e');
-    if (e >= 0) {
-        QString exponent = s.mid(e + 1);
-        const bool negative = exponent.startsWith(u'-');
-        exponent.remove(0, exponent.startsWith(u'-') || exponent.startsWith(u'+') ? 1 : 0);
-        while (exponent.size() > 1 && exponent.startsWith(u'0'))
-            exponent.remove(0, 1);
-        s = s.left(e) + u'E' + (negative ? QStringLiteral("-") : QString()) + exponent;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
     }
-    s.replace(u'.', u',');
+    digits.insert(digits.begin(), '1');
+}
+
+// The magnitude in hundredths, rounded half up at the second decimal, as digits
+// without leading zeros (empty for zero).
+std::string hundredths(double magnitude)
+{
+    const std::string exact = exactDigits(magnitude);
+    const std::size_t point = exact.find('.');
+    std::string cents = exact.substr(0, point) + exact.substr(point + 1, 2);
+    if (exact.at(point + 3) >= '5')
+        increment(cents);
+    const std::size_t first = cents.find_first_not_of('0');
+    return first == std::string::npos ? std::string() : cents.substr(first);
+}
+
+// The shortest general form of cents / 100 with up to 15 significant digits and
+// the decimal comma, no trailing zeros; from 1E15 on with an exponent ("1E20"),
+// the last digit rounded half to even as the C library's %g does.
+QString generalForm(std::string digits)
+{
+    qsizetype exponent = qsizetype(digits.size()) - 3; // of the first digit
+    if (digits.size() > 15) {
+        const std::string rest = digits.substr(16);
+        const char dropped = digits.at(15);
+        digits.resize(15);
+        const bool up =
+            dropped > '5' || (dropped == '5' && (rest.find_first_not_of('0') != std::string::npos ||
+                                                 (digits.back() - '0') % 2 == 1));
+        if (up) {
+            increment(digits);
+            if (digits.size() > 15) {
+                digits.resize(15);
+                ++exponent;
+            }
+        }
+    }
+    const auto stripped = [](std::string d) {
+        const std::size_t last = d.find_last_not_of('0');
+        return last == std::string::npos ? std::string() : d.substr(0, last + 1);
+    };
+    QString s;
+    if (exponent >= 15) {
+        const std::string fraction = stripped(digits.substr(1));
+        s = QString::fromLatin1(digits.substr(0, 1));
+        if (!fraction.empty())
+            s += u',' + QString::fromLatin1(fraction);
+        s += u'E' + QString::number(exponent);
+    } else if (exponent >= 0) {
+        const std::string fraction = stripped(digits.substr(std::size_t(exponent) + 1));
+        s = QString::fromLatin1(digits.substr(0, std::size_t(exponent) + 1));
+        if (!fraction.empty())
+            s += u',' + QString::fromLatin1(fraction);
+    } else {
+        s = QStringLiteral("0,") + QString(-exponent - 1, u'0') + QString::fromLatin1(stripped(digits));
+    }
     return s;
 }
 
@@ -76,12 +129,14 @@ QString normalised(const QString &typed)
     double v = 0;
     if (!parse(typed, &v))
         return zero;
-    long double rounded = roundHalfUp(v);
-    if (rounded == 0)
-        rounded = 0; // no "-0"
-    if (!std::isfinite(static_cast<double>(rounded)))
-        return zero;
-    QString s = generalForm(rounded);
+    // Decimal digits only from here: no result depends on the width of the
+    // machine's floating point.
+    const std::string cents = hundredths(std::fabs(v));
+    if (cents.empty())
+        return zero; // no "-0"
+    QString s = generalForm(cents);
+    if (v < 0)
+        s.prepend(u'-');
     if (!s.contains(u','))
         s += QStringLiteral(",00");
     else if (s.size() >= 2 && s.at(s.size() - 2) == u',' && s.back().isDigit())

@@ -1,21 +1,29 @@
 #include "export/ExpTorneo.h"
 #include "common/BusyCursor.h"
 
+#include "archive/catalogue.h"
+#include "common/FileDialogs.h"
 #include "common/Fonts.h"
 #include "common/ImageButton.h"
+#include "common/PushButton.h"
 #include "common/StatusLine.h"
 #include "common/SvgPicture.h"
 #include "common/errors.h"
 #include "editor/Torneo.h"
+#include "export/csvexport.h"
 #include "export/exportgrid.h"
 #include "export/spreadsheet.h"
+#include "export/xlsxexport.h"
 #include "help/HelpActions.h"
 #include "help/openurl.h"
 #include "shell/AppContext.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 
 namespace
@@ -75,6 +83,12 @@ TfrmExpTorneo::TfrmExpTorneo(AppContext &app, QWidget *owner)
     cmdEsci = pictureButton(QStringLiteral("cmdEsci"), QStringLiteral(":/pictures/export_esci.svg"),
                             QStringLiteral("Esci"), QRect(788, 16, 64, 64), panContainer);
 
+    // Beside the Excel picture: the same rows as real spreadsheet files.
+    cmdSalvaXlsx = makePushButton(panContainer, QStringLiteral("cmdSalvaXlsx"), QStringLiteral("Salva XLSX"),
+                                  QRect(458, 16, 104, 30), fonts::verdana(9, true));
+    cmdSalvaCsv = makePushButton(panContainer, QStringLiteral("cmdSalvaCsv"), QStringLiteral("Salva CSV"),
+                                 QRect(458, 50, 104, 30), fonts::verdana(9, true));
+
     grdRecords = new QTableView(panContainer);
     grdRecords->setObjectName(QStringLiteral("grdRecords"));
     grdRecords->setGeometry(10, 106, 842, 410);
@@ -110,6 +124,8 @@ TfrmExpTorneo::TfrmExpTorneo(AppContext &app, QWidget *owner)
     m_status = new StatusLine(panInfo);
     m_status->describe(cmdEsporta, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     m_status->describe(cmdGuida, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    m_status->describe(cmdSalvaXlsx, QStringLiteral("Salva l'archivio in un file XLSX."));
+    m_status->describe(cmdSalvaCsv, QStringLiteral("Salva l'archivio in un file CSV."));
     m_status->describe(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
     for (QWidget *background :
          {static_cast<QWidget *>(this), panContainer, static_cast<QWidget *>(grdRecords),
@@ -119,6 +135,8 @@ TfrmExpTorneo::TfrmExpTorneo(AppContext &app, QWidget *owner)
     connect(cmdEsporta, &ImageButton::clicked, this, &TfrmExpTorneo::cmdEsportaClick);
     connect(cmdGuida, &ImageButton::clicked, this, &TfrmExpTorneo::cmdGuidaClick);
     connect(cmdEsci, &ImageButton::clicked, this, &TfrmExpTorneo::cmdEsciClick);
+    connect(cmdSalvaXlsx, &QPushButton::clicked, this, &TfrmExpTorneo::cmdSalvaXlsxClick);
+    connect(cmdSalvaCsv, &QPushButton::clicked, this, &TfrmExpTorneo::cmdSalvaCsvClick);
 }
 
 QString TfrmExpTorneo::helpTopic()
@@ -171,4 +189,45 @@ void TfrmExpTorneo::cmdGuidaClick()
 void TfrmExpTorneo::cmdEsciClick()
 {
     close();
+}
+
+void TfrmExpTorneo::cmdSalvaXlsxClick()
+{
+    saveAs(true);
+}
+
+void TfrmExpTorneo::cmdSalvaCsvClick()
+{
+    saveAs(false);
+}
+
+void TfrmExpTorneo::saveAs(bool xlsx)
+{
+    // A cell still being edited is committed before the rows are written.
+    (xlsx ? cmdSalvaXlsx : cmdSalvaCsv)->setFocus();
+
+    const QString session = catalogue::sessionName(QFileInfo(app().frmTorneo()->lblFile->text()).fileName());
+    const QString extension = xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
+    QString path = filedialogs::saveFile(
+        this, xlsx ? QStringLiteral("Salva XLSX") : QStringLiteral("Salva CSV"),
+        QDir(filedialogs::documentsFolder()).filePath(session + extension),
+        xlsx ? QStringLiteral("Cartella di lavoro Excel (*.xlsx)") : QStringLiteral("File CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    // A name typed without its extension gets the format's own.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += extension;
+    try {
+        const BusyCursor busy;
+        if (xlsx)
+            xlsxexport::writeFile(path, session, *m_model);
+        else
+            csvexport::writeFile(path, *m_model);
+    } catch (const SintarelError &e) {
+        app().messages().warning(this, QStringLiteral("Attenzione: il file %1 non è stato salvato.\r\n\r\n%2")
+                                           .arg(QDir::toNativeSeparators(path), e.text()));
+        return;
+    }
+    app().messages().information(this, QStringLiteral("Le schede in archivio sono state salvate nel file %1.")
+                                           .arg(QDir::toNativeSeparators(path)));
 }

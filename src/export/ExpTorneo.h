@@ -6,6 +6,7 @@ class ExportGridModel;
 class ImageButton;
 class QFrame;
 class QLabel;
+class QPushButton;
 class QTableView;
 class StatusLine;
 class SvgPicture;
@@ -25,6 +26,8 @@ public:
     ImageButton *cmdEsporta;
     ImageButton *cmdGuida;
     ImageButton *cmdEsci;
+    QPushButton *cmdSalvaXlsx; // the grid as a real spreadsheet file
+    QPushButton *cmdSalvaCsv;
     QTableView *grdRecords;
     QFrame *shpInfo;
     QLabel *panInfo;
@@ -40,8 +43,13 @@ private slots:
     void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdEsciClick();
+    void cmdSalvaXlsxClick();
+    void cmdSalvaCsvClick();
 
 private:
+    // Asks where to save (Documents, "<session>.<extension>") and writes there.
+    void saveAs(bool xlsx);
+
     ExportGridModel *m_model;
     StatusLine *m_status;
 };

@@ -141,6 +141,11 @@ const QStringList &allParagraphs()
         // 23
         QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli "
                        "un nome qualsiasi."),
+        // 24
+        QStringLiteral(
+            "I pulsanti Salva XLSX e Salva CSV salvano le righe della griglia in una cartella di "
+            "lavoro XLSX o in un file CSV. Il pulsante Importa candidati dell'elenco delle sessioni "
+            "aggiunge alla sessione selezionata, dopo un'anteprima, i candidati di un file CSV."),
     };
     return paragraphs;
 }
@@ -179,7 +184,7 @@ const QList<Topic> &topics()
         {startTitle(), 1, 20},
         {sessionTitle(), 3, 13},
         {rankingTitle(), 14, 16},
-        {exportTitle(), 21, 23},
+        {exportTitle(), 21, 24},
     };
     return all;
 }

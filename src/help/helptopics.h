@@ -3,12 +3,12 @@
 #include <QList>
 #include <QString>
 
-// The program's help: twenty-three paragraphs and the four topics that show
+// The program's help: twenty-four paragraphs and the four topics that show
 // runs of them. Several screens share one topic.
 namespace helptopics
 {
 
-constexpr int kParagraphCount = 23;
+constexpr int kParagraphCount = 24;
 
 // Paragraph n, 1-based; one line of text without line breaks.
 const QString &paragraph(int n);

@@ -5,7 +5,9 @@
 #include "editor/Torneo.h"
 #include "shell/AppContext.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 CandidateListView::CandidateListView(const QString &objectName, QWidget *parent)
     : LineListView(objectName, parent)
@@ -46,4 +48,22 @@ bool CandidateListView::recallSelected(AppContext &app, bool load)
     } catch (const SessionError &) {
         return false;
     }
+}
+
+void CandidateListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    LineListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit recallRequested();
+}
+
+void CandidateListView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Taken here: passed on, it would press the window's default button.
+        event->accept();
+        emit recallRequested();
+        return;
+    }
+    LineListView::keyPressEvent(event);
 }

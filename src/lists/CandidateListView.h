@@ -24,6 +24,15 @@ public:
     // true). False when nothing was recalled (no selection, no record, a file failure).
     bool recallSelected(AppContext &app, bool load);
 
+signals:
+    // A double-click anywhere on the list, on a line or on the blank area below
+    // the lines, or Enter while the list has the focus.
+    void recallRequested();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QList<qint64> m_numbers;
 };

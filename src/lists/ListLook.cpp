@@ -61,9 +61,13 @@ void findRow(QWidget *parent, const QRect &geometry, SvgPicture **lens, QLineEdi
     (*field)->setObjectName(QStringLiteral("txtTrova"));
     (*field)->setFont(fonts::verdana(12, true));
     (*field)->setAccessibleName(QStringLiteral("Testo da trovare"));
-    (*field)->setGeometry(geometry.x() + h + 6, geometry.y(), geometry.width() - 2 * h - 100, h);
-    *button = listlook::button(parent, "btnTrova", QStringLiteral("Trova"),
-                               QRect(geometry.right() - 90, geometry.y(), 90, h));
+    // Lens, field and button; the field ends 10 pixels before the button.
+    constexpr int kButtonWidth = 120;
+    (*field)->setGeometry(geometry.x() + h + 6, geometry.y(), geometry.width() - h - 6 - 10 - kButtonWidth,
+                          h);
+    *button = listlook::button(
+        parent, "btnTrova", QStringLiteral("Trova"),
+        QRect(geometry.x() + geometry.width() - kButtonWidth, geometry.y(), kButtonWidth, h));
 }
 
 int widestFor(int windowWidth, LineListView *list)

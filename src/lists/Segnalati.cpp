@@ -24,9 +24,10 @@ TfrmSegnalati::TfrmSegnalati(AppContext &app, QWidget *parent)
     imgLogo = listlook::picture(this, "imgLogo", "lists_idonei", QRect(16, 8, 830, 70),
                                 QStringLiteral("Elenco candidati idonei"));
     icoIstruzioni = listlook::instructions(this, "icoIstruzioni", QRect(16, 84, 520, 56));
-    listlook::findRow(this, QRect(548, 94, 298, 36), &imgLente, &txtTrova, &btnTrova);
+    // The find row on its own line: its field shows some forty characters.
+    listlook::findRow(this, QRect(16, 148, 830, 36), &imgLente, &txtTrova, &btnTrova);
     lstRecords = new CandidateListView(QStringLiteral("lstRecords"), this);
-    lstRecords->setGeometry(16, 148, 830, 320);
+    lstRecords->setGeometry(16, 192, 830, 276);
     lblRigo03 = listlook::caption(
         this, "lblRigo03", QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
         QColor(0xDC, 0x14, 0x3C), QRect(16, 474, 830, 22));
@@ -36,7 +37,7 @@ TfrmSegnalati::TfrmSegnalati(AppContext &app, QWidget *parent)
     connect(btnTrova, &QPushButton::clicked, this, &TfrmSegnalati::btnTrovaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSegnalati::close);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmSegnalati::btnStampaClick);
-    connect(lstRecords, &QListView::doubleClicked, this, &TfrmSegnalati::lstRecordsDblClick);
+    connect(lstRecords, &CandidateListView::recallRequested, this, &TfrmSegnalati::lstRecordsDblClick);
     setWidest(listlook::widestFor(width(), lstRecords));
     anchors().anchor(imgLogo, WidthAnchors::Anchor::Centre);
     for (QWidget *w : {static_cast<QWidget *>(lstRecords), static_cast<QWidget *>(lblRigo03)})

@@ -1,6 +1,7 @@
 #include "lists/TrovaPagina.h"
 
 #include "common/BusyCursor.h"
+#include "common/DataLabel.h"
 #include "common/FocusWatcher.h"
 #include "common/Fonts.h"
 #include "common/Messages.h"
@@ -131,6 +132,7 @@ void TfrmTrovaPagina::buildFilters()
     lblAttendere->setAlignment(Qt::AlignCenter);
     lblAttendere->setGeometry(40, 430, 782, 24);
     lblAttendere->hide();
+    datalabel::expose(lblAttendere);
 
     btnAnnulla = listlook::button(panAvvio, "btnAnnulla", QStringLiteral("Chiudi"), QRect(40, 480, 180, 40));
     btnCerca = listlook::button(panAvvio, "btnCerca", QStringLiteral("Cerca"), QRect(642, 480, 180, 40));
@@ -149,9 +151,10 @@ void TfrmTrovaPagina::buildResults()
     imgLogo = listlook::picture(panContainer, "imgLogo", "lists_risultati", QRect(16, 8, 830, 70),
                                 QStringLiteral("Risultati di ricerca"));
     icoIstruzioni01 = listlook::instructions(panContainer, "icoIstruzioni01", QRect(16, 84, 520, 56));
-    listlook::findRow(panContainer, QRect(548, 94, 298, 36), &imgLente, &txtTrova, &btnTrova);
+    // The find row on its own line: its field shows some forty characters.
+    listlook::findRow(panContainer, QRect(16, 148, 830, 36), &imgLente, &txtTrova, &btnTrova);
     lstRecords = new CandidateListView(QStringLiteral("lstRecords"), panContainer);
-    lstRecords->setGeometry(16, 148, 830, 300);
+    lstRecords->setGeometry(16, 192, 830, 256);
     lblRigo03 =
         listlook::caption(panContainer, "lblRigo03",
                           QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
@@ -159,6 +162,7 @@ void TfrmTrovaPagina::buildResults()
     lblTrovate = listlook::caption(panContainer, "lblTrovate",
                                    QStringLiteral("Il presente riepilogo contiene 0 schede"),
                                    QColor(0x00, 0x8B, 0x8B), QRect(16, 476, 830, 22));
+    datalabel::expose(lblTrovate);
     btnChiudi =
         listlook::button(panContainer, "btnChiudi", QStringLiteral("Chiudi"), QRect(40, 508, 180, 40));
     btnStampa =
@@ -167,7 +171,7 @@ void TfrmTrovaPagina::buildResults()
     connect(btnTrova, &QPushButton::clicked, this, &TfrmTrovaPagina::btnTrovaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmTrovaPagina::close);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmTrovaPagina::btnStampaClick);
-    connect(lstRecords, &QListView::doubleClicked, this, &TfrmTrovaPagina::lstRecordsDblClick);
+    connect(lstRecords, &CandidateListView::recallRequested, this, &TfrmTrovaPagina::lstRecordsDblClick);
 }
 
 std::array<QLineEdit *, 6> TfrmTrovaPagina::filters() const

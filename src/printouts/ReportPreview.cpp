@@ -1,14 +1,22 @@
 #include "printouts/ReportPreview.h"
 
+#include "common/Messages.h"
+#include "printouts/cupsstatus.h"
 #include "printouts/pagemodel.h"
 #include "printouts/pagepainter.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QPageRanges>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <memory>
 
 static void preparePrinter(QPrinter &printer, const PageModel &pages, const QString &jobTitle)
 {
@@ -19,26 +27,102 @@ static void preparePrinter(QPrinter &printer, const PageModel &pages, const QStr
     printer.setCreator(QStringLiteral("Sintarel"));
 }
 
-bool printPageModel(const PageModel &pages, const QString &jobTitle, QPrinter &printer)
+QString printFailedMessage()
 {
-    preparePrinter(printer, pages, jobTitle);
-    return report::paintModel(pages, printer);
+    return QStringLiteral(
+        "Attenzione: la stampa non è stata eseguita. Verificare la stampante selezionata e riprovare.");
 }
 
-bool printWithDialog(const PageModel &pages, const QString &jobTitle, QWidget *parent)
+// A job handed to the print server rather than written to a file.
+static bool goesToServer(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
+}
+
+PrintOutcome printPageModel(const PageModel &pages, const QString &jobTitle, QPrinter &printer,
+                            const std::function<bool(qsizetype, qsizetype)> &beforeSheet)
+{
+    preparePrinter(printer, pages, jobTitle);
+    const QPageRanges ranges =
+        printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
+    // A print server makes the copies itself; a file gets them painted. The page
+    // order ("Reverse" in the dialog) is left to the program.
+    const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+    const QList<qsizetype> sequence =
+        report::pageSequence(pages.pages.size(), ranges, copies, printer.collateCopies(),
+                             printer.pageOrder() == QPrinter::LastPageFirst);
+    if (sequence.isEmpty())
+        return PrintOutcome::Cancelled;
+    QPainter painter;
+    switch (report::paintSequence(pages, printer, painter, sequence, beforeSheet)) {
+    case report::PaintResult::Stopped:
+        // Printers that cannot drop a job get the sheets painted so far.
+        printer.abort();
+        painter.end();
+        return PrintOutcome::Cancelled;
+    case report::PaintResult::Failed:
+        return PrintOutcome::Failed;
+    case report::PaintResult::Done:
+        break;
+    }
+    if (printer.printerState() == QPrinter::Error)
+        return PrintOutcome::Failed;
+    if (goesToServer(printer) && cupsstatus::lastRequestFailed())
+        return PrintOutcome::Failed;
+    return PrintOutcome::Printed;
+}
+
+PrintOutcome printWithProgress(const PageModel &pages, const QString &jobTitle, QPrinter &printer,
+                               Messages &messages, QWidget *parent)
+{
+    std::unique_ptr<QProgressDialog> progress;
+    const auto beforeSheet = [&](qsizetype sheet, qsizetype count) {
+        if (count <= 10)
+            return true;
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(parent);
+            progress->setObjectName(QStringLiteral("frmStampaInCorso"));
+            progress->setWindowTitle(QStringLiteral("Stampa"));
+            progress->setCancelButtonText(QStringLiteral("Annulla"));
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+            progress->setAutoClose(false);
+            progress->setAutoReset(false);
+            progress->setRange(0, int(count));
+            progress->show();
+        }
+        progress->setLabelText(QStringLiteral("Stampa in corso: pagina %1 di %2").arg(sheet).arg(count));
+        progress->setValue(int(sheet - 1));
+        QCoreApplication::processEvents();
+        return !progress->wasCanceled();
+    };
+    const PrintOutcome outcome = printPageModel(pages, jobTitle, printer, beforeSheet);
+    progress.reset();
+    if (outcome == PrintOutcome::Failed)
+        messages.warning(parent, printFailedMessage());
+    return outcome;
+}
+
+bool printWithDialog(const PageModel &pages, const QString &jobTitle, Messages &messages, QWidget *parent)
 {
     // A default-constructed printer is the system's default printer.
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, pages, jobTitle);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Stampa"));
+    // Only what the print honours: all pages or a range of them, and copies.
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
+    dialog.setMinMax(1, int(pages.pages.size()));
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    return printPageModel(pages, jobTitle, printer);
+    return printWithProgress(pages, jobTitle, printer, messages, parent) == PrintOutcome::Printed;
 }
 
-ReportPreview::ReportPreview(const PageModel &pages, const QString &jobTitle, QWidget *parent)
-    : QDialog(parent), m_pages(pages), m_jobTitle(jobTitle), m_printer(new QPrinter(QPrinter::HighResolution))
+ReportPreview::ReportPreview(const PageModel &pages, const QString &jobTitle, Messages &messages,
+                             QWidget *parent)
+    : QDialog(parent), m_pages(pages), m_jobTitle(jobTitle), m_messages(messages),
+      m_printer(new QPrinter(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("frmAnteprima"));
     setWindowTitle(jobTitle);
@@ -104,7 +188,7 @@ ReportPreview::~ReportPreview()
 
 void ReportPreview::printClick()
 {
-    printWithDialog(m_pages, m_jobTitle, this);
+    printWithDialog(m_pages, m_jobTitle, m_messages, this);
 }
 
 void ReportPreview::fullScreenClick()

@@ -3,6 +3,7 @@
 #include "common/Fonts.h"
 #include "common/PushButton.h"
 #include "editor/Torneo.h"
+#include "editor/memotext.h"
 #include "shell/AppContext.h"
 
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace
 {
@@ -34,10 +36,16 @@ SheetWindow::SheetWindow(AppContext &app, QWidget *owner, const QString &objectN
     btnAnnulla =
         button(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(34, 243, 137, 28), this);
     btnStampa = button(QStringLiteral("btnStampa"), actionWords, QRect(191, 243, 137, 28), this);
-    btnStampa->setDefault(true);
+    setTabOrder(btnAnnulla, btnStampa);
 
     connect(btnStampa, &QPushButton::clicked, this, &SheetWindow::btnStampaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &SheetWindow::btnAnnullaClick);
+}
+
+void SheetWindow::FormShow()
+{
+    // Enter presses the focused button; a fresh window offers the action.
+    btnStampa->setFocus();
 }
 
 PageModel SheetWindow::sheet() const
@@ -50,7 +58,7 @@ PageModel SheetWindow::sheet() const
     v.fiscalCode = editor->txtResponsabile->text();
     v.provenance = editor->txtTelefono->text();
     v.examDate = editor->txtEmail->text();
-    v.examDetails = editor->txtGare->toPlainText();
+    v.examDetails = memotext::fromDocument(editor->txtGare->document()->toRawText());
     v.score = editor->txtPunteggio->text();
     v.notes = editor->txtNote->text();
     return sheetlayout::layout(v, m_variant);

@@ -23,6 +23,8 @@ protected:
     SheetWindow(AppContext &app, QWidget *owner, const QString &objectName, const QString &caption,
                 sheetlayout::Variant variant, const QString &actionWords);
 
+    void FormShow() override;
+
     // The sheet of the record shown in the editor, unsaved edits included.
     PageModel sheet() const;
 

@@ -4,5 +4,8 @@
 
 #include <memory>
 
-// The printer, the print dialog and the preview window.
-std::unique_ptr<PrintService> makeSystemPrintService();
+class Messages;
+
+// The printer, the print dialog and the preview window; a print that fails is
+// reported through messages.
+std::unique_ptr<PrintService> makeSystemPrintService(Messages &messages);

@@ -5,11 +5,14 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStringList>
 #include <QTextOption>
+
+#include <algorithm>
 
 namespace report
 {
@@ -109,19 +112,53 @@ void paintPage(QPainter &painter, const Page &page, qreal dotsPerMmX, qreal dots
     }
 }
 
+QList<qsizetype> pageSequence(qsizetype pageCount, const QPageRanges &ranges, int copies, bool collate,
+                              bool lastFirst)
+{
+    QList<qsizetype> set;
+    for (qsizetype page = 0; page < pageCount; ++page)
+        if (ranges.isEmpty() || ranges.contains(int(page + 1)))
+            set.append(page);
+    if (lastFirst)
+        std::reverse(set.begin(), set.end());
+    QList<qsizetype> sequence;
+    const int count = qMax(copies, 1);
+    if (collate) {
+        for (int copy = 0; copy < count; ++copy)
+            sequence.append(set);
+    } else {
+        for (const qsizetype page : set)
+            for (int copy = 0; copy < count; ++copy)
+                sequence.append(page);
+    }
+    return sequence;
+}
+
+PaintResult paintSequence(const PageModel &model, QPagedPaintDevice &device, QPainter &painter,
+                          const QList<qsizetype> &sequence,
+                          const std::function<bool(qsizetype, qsizetype)> &beforeSheet)
+{
+    if (!painter.begin(&device))
+        return PaintResult::Failed;
+    const qreal dotsPerMmX = device.logicalDpiX() / 25.4;
+    const qreal dotsPerMmY = device.logicalDpiY() / 25.4;
+    for (qsizetype i = 0; i < sequence.size(); ++i) {
+        if (beforeSheet && !beforeSheet(i + 1, sequence.size()))
+            return PaintResult::Stopped;
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return PaintResult::Failed;
+        }
+        paintPage(painter, model.pages.at(sequence.at(i)), dotsPerMmX, dotsPerMmY);
+    }
+    return painter.end() ? PaintResult::Done : PaintResult::Failed;
+}
+
 bool paintModel(const PageModel &model, QPagedPaintDevice &device)
 {
     QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const qreal dotsPerMmX = device.logicalDpiX() / 25.4;
-    const qreal dotsPerMmY = device.logicalDpiY() / 25.4;
-    for (qsizetype i = 0; i < model.pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        paintPage(painter, model.pages.at(i), dotsPerMmX, dotsPerMmY);
-    }
-    return painter.end();
+    return paintSequence(model, device, painter, pageSequence(model.pages.size(), QPageRanges(), 1, true)) ==
+           PaintResult::Done;
 }
 
 bool renderPdf(const PageModel &model, const QString &path, const QString &title)

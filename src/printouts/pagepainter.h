@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
+#include <functional>
+
+class QPageRanges;
 class QPagedPaintDevice;
 class QPainter;
 class QPageLayout;
@@ -25,6 +29,26 @@ void paintPage(QPainter &painter, const Page &page, qreal dotsPerMmX, qreal dots
 // with its origin at the paper's corner), starting a new sheet between pages.
 // Returns false when the device cannot be painted on.
 bool paintModel(const PageModel &model, QPagedPaintDevice &device);
+
+// The sheets to paint, in order, as 0-based page numbers: the pages in ranges
+// (1-based, as the print dialog gives them; empty = every page) that exist, from
+// the last when lastFirst is set, copies times over, as whole sets when collate
+// is set or page by page otherwise.
+QList<qsizetype> pageSequence(qsizetype pageCount, const QPageRanges &ranges, int copies, bool collate,
+                              bool lastFirst = false);
+
+enum class PaintResult {
+    Done,    // every sheet painted and the painter ended
+    Failed,  // the painter did not start, a sheet could not be started or the end failed
+    Stopped, // beforeSheet asked to stop; the painter is still active on device
+};
+
+// Paints the pages of sequence on device, one sheet each. beforeSheet(k, n), when
+// given, runs before sheet k (1-based) of n and returns false to stop there: then
+// painter is left active so the caller can abort the job before ending it.
+PaintResult paintSequence(const PageModel &model, QPagedPaintDevice &device, QPainter &painter,
+                          const QList<qsizetype> &sequence,
+                          const std::function<bool(qsizetype, qsizetype)> &beforeSheet = {});
 
 // Writes the model to a PDF file; false when the file cannot be written.
 bool renderPdf(const PageModel &model, const QString &path, const QString &title = QString());

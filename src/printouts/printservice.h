@@ -12,8 +12,9 @@ class PrintService
 public:
     virtual ~PrintService() = default;
 
-    // Prints after the print dialog (default printer preselected). Returns false
-    // when the user cancelled or printing failed.
+    // Prints after the print dialog (default printer preselected) the pages and
+    // copies chosen there. Returns false when the user cancelled or printing
+    // failed; a failure has been reported to the user already.
     virtual bool print(const PageModel &pages, const QString &jobTitle, QWidget *parent) = 0;
 
     // Modal, maximised preview with print, zoom, full screen and close.

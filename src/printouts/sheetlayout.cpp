@@ -69,7 +69,12 @@ QString reportName()
 PageModel layout(const SheetValues &v, Variant variant)
 {
     const bool preview = variant == Variant::Preview;
-    const auto t = [](const QString &s) { return text::trimmed(s); };
+    // A control character stored in a field prints as a blank; the details keep their lines.
+    const auto t = [](const QString &s, bool lines = false) {
+        QString value = text::trimmed(s);
+        text::blankControls(value, lines);
+        return value;
+    };
 
     PageModel model;
     model.paper = QPageSize::A4;
@@ -90,7 +95,7 @@ PageModel layout(const SheetValues &v, Variant variant)
     items.append(strip("Shape13", 11.0, 275.0, 188.0, 5.8, kCornflowerBlue));
     items.append(label("Memo5", 12.0, 276.0, 186.0, 4.0, QStringLiteral("NOTE:"), arial(9, true), kWhite));
     items.append(PageItem::textBox(QStringLiteral("txtGare"), QRectF(13.0, 42.0, 184.0, 217.8),
-                                   t(unifyLineBreaks(v.examDetails)), arial(8, false),
+                                   t(unifyLineBreaks(v.examDetails), true), arial(8, false),
                                    Qt::AlignLeft | Qt::AlignTop, PageItem::Flow::Wrap, kBlack, kBeige));
     items.append(label("txtNote", 12.0, 283.0, 186.0, 3.8, t(v.notes), arial(8, false), kBlack));
     items.append(strip("Shape15", 119.0, 266.0, 80.0, 5.8, kCornflowerBlue));

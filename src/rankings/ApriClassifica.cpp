@@ -76,6 +76,7 @@ TfrmApriClassifica::TfrmApriClassifica(AppContext &app)
     connect(btnExcel, &ImageButton::clicked, this, &TfrmApriClassifica::btnExcelClick);
     connect(btnApri, &ImageButton::clicked, this, &TfrmApriClassifica::btnApriClick);
     connect(imgGuida, &ImageButton::clicked, this, &TfrmApriClassifica::imgGuidaClick);
+    imgGuida->addShortcut(Qt::Key_F1);
 }
 
 void TfrmApriClassifica::FormShow()

@@ -114,6 +114,7 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     connect(btnStampa, &QPushButton::clicked, this, &RankingWindow::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
     connect(imgGuida, &ImageButton::clicked, this, &RankingWindow::imgGuidaClick);
+    imgGuida->addShortcut(Qt::Key_F1);
     // Arrows, clicks and the find all move the selection; a new list clears it.
     connect(lstRecords->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RankingWindow::showSelection);

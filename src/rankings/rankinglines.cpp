@@ -53,6 +53,7 @@ QString candidateLine(const QString &name, const QString &fiscalCode, const QStr
     appendFitted(line, notes, 54);
     line += QLatin1String("  Punti: ");
     line += text::trimmed(score);
+    text::blankControls(line);
     return line;
 }
 
@@ -76,6 +77,7 @@ QString meritLineWithoutRank(const QString &name, const QString &fiscalCode, con
     appendFitted(line, notes, 63);
     line += QLatin1String("  Punti: ");
     line += text::trimmed(score);
+    text::blankControls(line);
     return line;
 }
 

@@ -25,7 +25,7 @@ AppServices AppServices::system()
     s.messages = std::make_unique<DialogMessages>();
     s.shell = std::make_unique<SystemDesktopShell>();
     s.clock = std::make_unique<SystemClock>();
-    s.print = makeSystemPrintService();
+    s.print = makeSystemPrintService(*s.messages);
     return s;
 }
 

@@ -91,6 +91,7 @@ TfrmAvvio::TfrmAvvio(AppContext &app)
     connect(imgClassifiche, &ImageButton::clicked, this, &TfrmAvvio::imgClassificheClick);
     connect(btnClassifiche, &ImageButton::clicked, this, &TfrmAvvio::imgClassificheClick);
     connect(imgGuida, &ImageButton::clicked, this, &TfrmAvvio::imgGuidaClick);
+    imgGuida->addShortcut(Qt::Key_F1);
     connect(imgInfo, &ImageButton::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(imgCopyright, &ImageButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(imgSito, &ImageButton::clicked, this, &TfrmAvvio::imgSitoClick);

@@ -1,5 +1,6 @@
 #include "tools/Calcolatrice_Scientifica.h"
 
+#include "common/DataLabel.h"
 #include "common/Fonts.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
@@ -123,7 +124,7 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(AppContext &app, QLin
     Edit1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Edit1->setWordWrap(false);
     Edit1->setGeometry(16, 8, 231, 44);
-    Edit1->setAccessibleDescription(QStringLiteral("Display"));
+    datalabel::expose(Edit1, QString(), QStringLiteral("Display"));
     Edit1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Image31 = new SvgPicture(QStringLiteral("Image31"), QStringLiteral(":/pictures/tools_tastiera.svg"),
@@ -210,6 +211,10 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(AppContext &app, QLin
         b->setCursor(Qt::PointingHandCursor);
         b->setAutoDefault(true); // Enter presses the button that has the focus
     }
+
+    // The keys take the focus by Tab only; a fresh calculator starts on Annulla,
+    // so a stray Enter changes nothing.
+    btnChiudi->setFocus();
 
     connect(btnImporta, &QPushButton::clicked, this, &TfrmCalcolatrice_Scientifica::btnImportaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmCalcolatrice_Scientifica::btnChiudiClick);

@@ -92,6 +92,11 @@ void TestCrypt::storeFiles_data()
     QTest::newRow("empty file") << QByteArray() << false << "";
     QTest::newRow("odd digits") << QByteArray("[Accesso]\nValore=74D4C\n") << false << "PO";
     QTest::newRow("non hex pair") << QByteArray("[Accesso]\nValore=74ZZ\n") << true << "";
+    // A damaged value is read as it stands, never as a list or cut at ";".
+    QTest::newRow("comma in the value") << QByteArray("[Accesso]\nValore=74D4,C2F3\n") << true << "";
+    QTest::newRow("semicolon in the value") << QByteArray("[Accesso]\nValore=74D4;ZZ\n") << true << "";
+    QTest::newRow("CR LF lines, other sections")
+        << QByteArray("[Altro]\r\nValore=ZZ\r\n[Accesso]\r\nValore = 74D4\r\n") << false << "PO";
     QTest::newRow("blanks trimmed") << QByteArray("[Accesso]\nValore=") + Crypt::Encrypt(" AB ").toLatin1() +
                                            "\n"
                                     << false << "AB";

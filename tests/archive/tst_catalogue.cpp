@@ -318,6 +318,15 @@ void TestCatalogue::openHandsOverToEditor()
     QCOMPARE(e->lblNome->text(), QStringLiteral("Esami giugno"));
     QCOMPARE(e->lblPosizione->text(), QString());
     QCOMPARE(t.messages().take(), QList<Shown>());
+
+    // A leading blank belongs to the file name: the very file listed opens.
+    e->hide();
+    t.writeFile(QStringLiteral(" Altro.vai"), {});
+    w = showList(t);
+    QCOMPARE(w->lstFiles->item(0)->text(), QStringLiteral(" Altro.vai"));
+    w->lstFiles->setCurrentRow(0);
+    QTest::mouseClick(w->btnApri, Qt::LeftButton);
+    QCOMPARE(e->lblFile->text(), t.path(QStringLiteral(" Altro.vai")));
 }
 
 void TestCatalogue::remove_data()
@@ -339,6 +348,9 @@ void TestCatalogue::remove_data()
                         << QStringList({"A.vai", "B.vai"}) << "";
     QTest::newRow("last session") << QStringList({"Unica.vai"}) << 0 << true << false << QStringList()
                                   << kDeleted;
+    // The entry is the file's own name, leading blank included.
+    QTest::newRow("leading blank") << QStringList({" Prova.vai", "Prova.vai"}) << 0 << true << false
+                                   << QStringList({"Prova.vai"}) << kDeleted;
     QTest::newRow("deletion fails") << QStringList({"A.vai", "B.vai"}) << 0 << true << true
                                     << QStringList({"B.vai"}) << failed;
 }

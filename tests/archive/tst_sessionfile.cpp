@@ -64,6 +64,7 @@ private slots:
     void existingUnopenableEntryNeverReplaced();
     void failuresThrow_data();
     void failuresThrow();
+    void failedSyncCutsTheAppendBack();
     void readAllStopsWhereItFails();
     void lockHeldByAnotherOpening();
     void twoProcessesAppend();
@@ -251,6 +252,26 @@ void TestSessionFile::failuresThrow()
         file.close();
     };
     QVERIFY_THROWS_EXCEPTION(SessionError, action());
+}
+
+void TestSessionFile::failedSyncCutsTheAppendBack()
+{
+    // Two records and a partial one written by another program.
+    const QString path = m_dir.filePath(QStringLiteral("nonsalvato.vai"));
+    const QByteArray before = records({"Uno", "Due"}) + QByteArray("parzial");
+    writeBytes(path, before);
+    FaultyAccess access;
+    access.refuseSync = true;
+    ScopedAccess scoped(&access);
+    {
+        SessionFile file(path);
+        QCOMPARE(file.append(recordNamed("Tre")), 3);
+        QCOMPARE(file.append(recordNamed("Quattro")), 4);
+        QVERIFY_THROWS_EXCEPTION(SessionError, file.close());
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
 }
 
 void TestSessionFile::readAllStopsWhereItFails()

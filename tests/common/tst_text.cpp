@@ -11,6 +11,8 @@ class TestText : public QObject
 private slots:
     void trimming_data();
     void trimming();
+    void blankingControls_data();
+    void blankingControls();
     void caseFolding();
     void sortedOrder_data();
     void sortedOrder();
@@ -35,6 +37,30 @@ void TestText::trimming_data()
                                << "";
     QTest::newRow("empty") << ""
                            << "";
+}
+
+void TestText::blankingControls_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<bool>("keepLineBreaks");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("none") << "ROSSI MARIO" << false << "ROSSI MARIO";
+    QTest::newRow("LF and TAB") << QString("ROSSI\nMARIO\tx") << false << "ROSSI MARIO x";
+    QTest::newRow("CR, NUL, DEL, 0x1F") << QString("a\rb") + QChar(0) +
+                                               QString("c\x7f"
+                                                       "d\x1f")
+                                        << false << "a b c d ";
+    QTest::newRow("line breaks kept") << QString("uno\ndue\tx") << true << "uno\ndue x";
+    QTest::newRow("no-break space and accents kept") << QString("\u00a0è") << false << QString("\u00a0è");
+}
+
+void TestText::blankingControls()
+{
+    QFETCH(QString, in);
+    QFETCH(bool, keepLineBreaks);
+    QFETCH(QString, out);
+    text::blankControls(in, keepLineBreaks);
+    QCOMPARE(in, out);
 }
 
 void TestText::trimming()
@@ -92,6 +118,11 @@ void TestText::cp1252Unmappable_data()
                                                   << QByteArray("L\xf3"
                                                                 "dz D");
     QTest::newRow("no letter to fall back on") << QStringLiteral("∑→") << QByteArray("??");
+    QTest::newRow("several marks on a letter") << QStringLiteral("ő Ǖ ḗ") << QByteArray("o U e");
+    // Compatibility forms are not a letter with accents: keeping their first
+    // character would store another value.
+    QTest::newRow("compatibility forms") << QStringLiteral("⑩ ⅓ ﬁ ǉ ²") << QByteArray("? ? ? ? \xb2");
+    QTest::newRow("accented letter of another script") << QStringLiteral("Ёx") << QByteArray("?x");
     QTest::newRow("outside basic plane is one mark") << QStringLiteral("a😀b") << QByteArray("a?b");
 }
 

@@ -3,12 +3,18 @@
 #include "editor/score.h"
 #include "support/testapp.h"
 
+#if defined(__GLIBC__) && (defined(__x86_64__) || defined(__i386__))
+#include <fpu_control.h>
+#endif
+
 class TestScore : public QObject
 {
     Q_OBJECT
 private slots:
     void normalised_data();
     void normalised();
+    void sameWithDoublePrecisionOnly_data();
+    void sameWithDoublePrecisionOnly();
     void normalFormIsStable_data();
     void normalFormIsStable();
     void navigation_data();
@@ -75,6 +81,8 @@ void TestScore::normalised_data()
                               << "150,00";
     QTest::newRow("bad exponent") << "1e"
                                   << "0,00";
+    QTest::newRow("half a cent exactly") << "0,125"
+                                         << "0,13";
     QTest::newRow("overflow") << "1e400"
                               << "0,00";
 }
@@ -84,6 +92,30 @@ void TestScore::normalised()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     QCOMPARE(score::normalised(typed), expected);
+}
+
+void TestScore::sameWithDoublePrecisionOnly_data()
+{
+    normalised_data();
+}
+
+void TestScore::sameWithDoublePrecisionOnly()
+{
+    // Where long double is double (MSVC, ARM64) the table must not change: here
+    // the x87 unit, which holds long double, is cut to double precision.
+#if defined(__GLIBC__) && (defined(__x86_64__) || defined(__i386__))
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    fpu_control_t saved;
+    _FPU_GETCW(saved);
+    fpu_control_t doubleOnly = (saved & ~_FPU_EXTENDED) | _FPU_DOUBLE;
+    _FPU_SETCW(doubleOnly);
+    const QString result = score::normalised(typed);
+    _FPU_SETCW(saved);
+    QCOMPARE(result, expected);
+#else
+    QSKIP("the precision of long double cannot be changed on this machine");
+#endif
 }
 
 void TestScore::normalFormIsStable_data()

@@ -103,6 +103,7 @@ private slots:
     void bytesInFile();
     void unknownFlagKeepsCheckBox();
     void longStoredTextsSurviveSaving();
+    void noBreakSpacesInDetailsKept();
     void accessFailures();
     void missingFileIsCreatedEmpty();
     void scoreKeys();
@@ -433,6 +434,21 @@ void TestTorneo::longStoredTextsSurviveSaving()
     click(e->cmdNuovo);
     QCOMPARE(e->txtResponsabile->maxLength(), 16);
     QCOMPARE(e->txtEmail->maxLength(), 10);
+}
+
+void TestTorneo::noBreakSpacesInDetailsKept()
+{
+    // Saving an untouched record stores its details as they were.
+    TestApp t;
+    TScheda r = candidate(QStringLiteral("Spazi"));
+    const QString details = QStringLiteral("Prova\u00a0scritta\r\nVoto: 10\u00a0000");
+    r.setText(F::Gare, details);
+    t.writeFile(QStringLiteral("S.vai"), QByteArray(r.bytes(), TScheda::kSize));
+    TfrmTorneo *e = openEditor(t, QStringLiteral("S.vai"));
+    click(e->cmdPrimo);
+    click(e->cmdSalva);
+    QCOMPARE(t.messages().take(), QList<Shown>({{Kind::Information, kChanged}}));
+    QCOMPARE(recordAt(t.readFile(QStringLiteral("S.vai")), 1).text(F::Gare), details);
 }
 
 void TestTorneo::accessFailures()

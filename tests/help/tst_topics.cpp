@@ -23,7 +23,7 @@ void TestTopics::topicTable_data()
     QTest::newRow("start screen") << "Uno sguardo a Sintarel" << 1 << 20;
     QTest::newRow("sessions") << "Gestione sessioni d'esame" << 3 << 13;
     QTest::newRow("rankings") << "Visualizzazione graduatorie" << 14 << 16;
-    QTest::newRow("export") << "Esportazione archivio candidati esaminati in Microsoft Excel" << 21 << 23;
+    QTest::newRow("export") << "Esportazione archivio candidati esaminati in Microsoft Excel" << 21 << 24;
 }
 
 // Each topic is its run of paragraphs joined by CR LF CR LF: no empty line
@@ -81,6 +81,8 @@ void TestTopics::paragraphsAreSingleLines()
     QCOMPARE(helptopics::paragraph(23),
              QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso "
                             "assegnandogli un nome qualsiasi."));
+    QVERIFY(helptopics::paragraph(24).startsWith(QStringLiteral("I pulsanti Salva XLSX e Salva CSV")));
+    QVERIFY(helptopics::paragraph(24).contains(QStringLiteral("Importa candidati")));
 }
 
 // The help tells a new user the password the installed store really holds.

@@ -93,6 +93,8 @@ private slots:
     void searchFailureKeepsFilters();
     void findOnEmptyListAndEmptyPrint();
     void eligibleListRules();
+    void recallFromBlankAreaAndEnter();
+    void findFieldShowsThirtyCharacters();
 };
 
 void TestListWindows::searchRecallAndSaveOverwrites()
@@ -223,6 +225,59 @@ void TestListWindows::eligibleListRules()
     QCOMPARE(t.print().printed().size(), 1);
     QCOMPARE(t.print().printed().first().pages.textsOf(QStringLiteral("txtTitolo")),
              QStringList({"Elenco candidati idonei Idonei"}));
+}
+
+// A double-click below the lines recalls the selected line, or closes the
+// window when none is selected; Enter on the list does the same.
+void TestListWindows::recallFromBlankAreaAndEnter()
+{
+    TestApp t;
+    writeSession(t, QStringLiteral("Giugno"),
+                 {{"VERDI ANNA", "Roma", "", "20,00", 1}, {"ROSSI MARIO", "Milano", "", "18,00", 1}});
+    openSession(t, QStringLiteral("Giugno"));
+    TfrmTorneo *editor = t->frmTorneo();
+    const auto blank = [](CandidateListView *view) {
+        return QPoint(view->viewport()->width() / 2, view->viewport()->height() - 5);
+    };
+    drive<TfrmSegnalati>(t, [&](TfrmSegnalati *w) {
+        QCOMPARE(w->lstRecords->count(), 2);
+        QVERIFY(!w->lstRecords->indexAt(blank(w->lstRecords)).isValid());
+        w->lstRecords->selectRow(1);
+        QTest::mouseDClick(w->lstRecords->viewport(), Qt::LeftButton, {}, blank(w->lstRecords));
+        QVERIFY(!w->isVisible());
+    });
+    QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1")); // the eligible list is sorted by name
+    QCOMPARE(editor->txtConcorrente->text(), QStringLiteral("VERDI ANNA"));
+    editor->showBlankRecord();
+    drive<TfrmSegnalati>(t, [&](TfrmSegnalati *w) {
+        QCOMPARE(w->lstRecords->selectedRow(), -1);
+        QTest::mouseDClick(w->lstRecords->viewport(), Qt::LeftButton, {}, blank(w->lstRecords));
+        QVERIFY(!w->isVisible());
+    });
+    QCOMPARE(editor->lblPosizione->text(), QString());
+    drive<TfrmTrovaPagina>(t, [&](TfrmTrovaPagina *w) {
+        w->btnCerca->click();
+        w->lstRecords->selectRow(0); // ROSSI MARIO, record 2
+        w->lstRecords->setFocus();
+        QTest::keyClick(w->lstRecords, Qt::Key_Return);
+        QVERIFY(!w->isVisible());
+    });
+    QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+    QCOMPARE(editor->txtConcorrente->text(), QStringLiteral("ROSSI MARIO"));
+}
+
+// The find field shows at least thirty characters.
+void TestListWindows::findFieldShowsThirtyCharacters()
+{
+    TestApp t;
+    TfrmTrovaPagina search(t.app(), t->frmTorneo());
+    TfrmSegnalati eligible(t.app(), t->frmTorneo());
+    for (QLineEdit *field : {search.txtTrova, eligible.txtTrova}) {
+        const QString thirty(30, u'W');
+        // The widest capital, with room for the frame.
+        QVERIFY2(field->width() >= QFontMetrics(field->font()).horizontalAdvance(thirty) + 8,
+                 qPrintable(QString::number(field->width())));
+    }
 }
 
 SINTAREL_TEST_MAIN(TestListWindows)

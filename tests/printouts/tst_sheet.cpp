@@ -5,6 +5,7 @@
 #include "printouts/sheetlayout.h"
 #include "support/testapp.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -96,6 +97,7 @@ private slots:
     void actionPrintsAndCloses_data();
     void actionPrintsAndCloses();
     void cancelCloses();
+    void enterOnAnnullaPrintsNothing();
     void openedByEditor_data();
     void openedByEditor();
 };
@@ -267,6 +269,19 @@ void TestSheet::values_data()
                                   << "\t Rossi  Mario \r\n"
                                   << "txtConcorrente"
                                   << "Rossi  Mario";
+    // Control characters stored inside a field print as blanks.
+    QTest::newRow("LF inside the name") << "candidate"
+                                        << "Rossi\nMario"
+                                        << "txtConcorrente"
+                                        << "Rossi Mario";
+    QTest::newRow("TAB inside the notes") << "notes"
+                                          << "uno\tdue"
+                                          << "txtNote"
+                                          << "uno due";
+    QTest::newRow("details: TAB blank, lines kept") << "examDetails"
+                                                    << "Prima\tprova\nSeconda"
+                                                    << "txtGare"
+                                                    << "Prima prova\nSeconda";
     QTest::newRow("brackets literal") << "notes"
                                       << "[Concorrente] {x} <b>&amp;</b> [DATE]"
                                       << "txtNote"
@@ -473,6 +488,31 @@ void TestSheet::cancelCloses()
         QVERIFY(!w->isVisible());
     }
     QCOMPARE(t.print().dialogsShown, 1);
+    QVERIFY(t.print().jobs.isEmpty());
+}
+
+// Enter presses the button that has the focus; a fresh window offers the action.
+void TestSheet::enterOnAnnullaPrintsNothing()
+{
+    TestApp t;
+    fillEditor(t, sample());
+    for (bool preview : {false, true}) {
+        for (Qt::Key key : {Qt::Key_Enter, Qt::Key_Return}) {
+            std::unique_ptr<SheetWindow> w;
+            if (preview)
+                w = std::make_unique<TfrmAnteprimaPagina>(t.app(), t->frmTorneo());
+            else
+                w = std::make_unique<TfrmStampaPagina>(t.app(), t->frmTorneo());
+            w->show();
+            QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            QCOMPARE(QApplication::focusWidget(), w->btnStampa);
+            QTest::keyClick(w->btnStampa, Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), w->btnAnnulla);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QVERIFY(!w->isVisible());
+        }
+    }
+    QCOMPARE(t.print().dialogsShown, 0);
     QVERIFY(t.print().jobs.isEmpty());
 }
 

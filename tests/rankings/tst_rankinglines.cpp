@@ -13,6 +13,7 @@ private slots:
     void candidateLineCuts_data();
     void candidateLineCuts();
     void meritLine();
+    void controlCharactersShowAsBlanks();
     void meritLineCuts_data();
     void meritLineCuts();
     void rankField_data();
@@ -40,6 +41,22 @@ void TestRankingLines::fitted()
     QFETCH(int, width);
     QFETCH(QString, result);
     QCOMPARE(lines::fitted(value, width), result);
+}
+
+void TestRankingLines::controlCharactersShowAsBlanks()
+{
+    // An LF or TAB stored by another program must not hide the rest of the line.
+    const QString candidate =
+        lines::candidateLine(QStringLiteral("ROSSI\nMARIO"), QStringLiteral("RSSMRA80A01H501U"),
+                             QStringLiteral("15/06/2024"), QStringLiteral("a\tb"), QStringLiteral("87,50"));
+    QCOMPARE(candidate, lines::candidateLine(QStringLiteral("ROSSI MARIO"),
+                                             QStringLiteral("RSSMRA80A01H501U"), QStringLiteral("15/06/2024"),
+                                             QStringLiteral("a b"), QStringLiteral("87,50")));
+    const QString merit =
+        lines::meritLine(3, QStringLiteral("ROSSI\rMARIO"), QStringLiteral("RSSMRA80A01H501U"),
+                         QStringLiteral("x\x1fy"), QStringLiteral("8\t7"));
+    QCOMPARE(merit, lines::meritLine(3, QStringLiteral("ROSSI MARIO"), QStringLiteral("RSSMRA80A01H501U"),
+                                     QStringLiteral("x y"), QStringLiteral("8 7")));
 }
 
 void TestRankingLines::candidateLine()

@@ -203,7 +203,8 @@ void TestFlow::startScreenAccessibleNames()
     QCOMPARE(buttons.size(), 11);
     for (ImageButton *b : buttons) {
         QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
-        QCOMPARE(b->focusPolicy(), Qt::StrongFocus);
+        // Reached with Tab; a click leaves the focus where it was.
+        QCOMPARE(b->focusPolicy(), Qt::TabFocus);
     }
     QCOMPARE(t->frmAvvio()->btnApertura->accessibleName(), QStringLiteral("Apri sessione esistente"));
 }
