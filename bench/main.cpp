@@ -1,10 +1,14 @@
 // Times the heavy operations of Sintarel on generated sessions of 1,000, 10,000
-// and 100,000 records, each against the plain sequential read of the same file,
-// and the program's start-up against an empty Qt window's.
+// and 100,000 records, each against a streaming read of the same file, and the
+// program's start-up against an empty Qt window's. Memory figures come from
+// fresh child processes (the bench run again with an internal flag).
 //
 //   bench                 full run (sizes 1000 10000 100000)
 //   bench --records N     one size only (quick check)
+//   bench --keep FOLDER   generate the sessions into FOLDER and keep them
 //   bench --probe-app / --probe-empty   internal: the start-up probes
+//   bench --peak OPERATION FILE         internal: one operation's time and peak memory
+//   bench --merit-window FOLDER FILE [--find-print]   internal: the real merit window, timed
 #include "measure.h"
 #include "operations.h"
 #include "sessiongen.h"
@@ -68,7 +72,14 @@ int main(int argc, char **argv)
         return probeEmpty(argc, argv);
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 3 && qstrcmp(argv[1], "--merit-window") == 0) {
+        SintarelApplication application(argc, argv);
+        return bench::meritWindow(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                                  argc > 4 && qstrcmp(argv[4], "--find-print") == 0);
+    }
     QApplication application(argc, argv);
+    if (argc > 3 && qstrcmp(argv[1], "--peak") == 0)
+        return bench::peakOf(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     SintarelApplication::installItalian(application);
     QList<qint64> sizes = {1000, 10000, 100000};
     const QStringList args = application.arguments();
@@ -77,9 +88,11 @@ int main(int argc, char **argv)
         sizes = {args[at + 1].toLongLong()};
 
     QTemporaryDir dir;
+    const int keep = args.indexOf(QStringLiteral("--keep"));
+    const QString base = keep >= 0 && keep + 1 < args.size() ? args[keep + 1] : dir.path();
     QList<measure::Row> rows;
     for (qint64 n : sizes) {
-        const QString folder = dir.path() + QLatin1Char('/');
+        const QString folder = base + QLatin1Char('/');
         const QString path = folder + QStringLiteral("Bench.vai");
         generateSession(path, n);
         const int runs = n >= 100000 ? 3 : 5;

@@ -22,13 +22,6 @@ double medianMs(int runs, const std::function<void()> &fn)
     return times[times.size() / 2];
 }
 
-void resetPeak()
-{
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    if (f.open(QIODevice::WriteOnly))
-        f.write("5");
-}
-
 double peakMb()
 {
     QFile f(QStringLiteral("/proc/self/status"));
@@ -53,11 +46,9 @@ bool Row::over() const
 
 QString Row::line() const
 {
-    QString s = QStringLiteral("%1 %2 %3 ms  peak %4 MB")
-                    .arg(name, -34)
-                    .arg(records, 7)
-                    .arg(ms, 10, 'f', 2)
-                    .arg(peak, 7, 'f', 1);
+    QString s = QStringLiteral("%1 %2 %3 ms").arg(name, -34).arg(records, 7).arg(ms, 10, 'f', 2);
+    if (peak > 0)
+        s += QStringLiteral("  peak %1 MB").arg(peak, 7, 'f', 1);
     if (referenceMs > 0)
         s += QStringLiteral("  ratio %1").arg(ratio(), 6, 'f', 2);
     if (target > 0) {

@@ -12,11 +12,8 @@ namespace measure
 // Median wall time in milliseconds of runs calls of fn.
 double medianMs(int runs, const std::function<void()> &fn);
 
-// Resets the process's peak resident memory (Linux), so the next reading is the
-// peak of what ran in between.
-void resetPeak();
-
-// Peak resident memory in MB since the last reset.
+// Peak resident memory of this process in MB (Linux); the bench reads it in a
+// fresh child process for each figure.
 double peakMb();
 
 struct Row {

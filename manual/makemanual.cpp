@@ -160,7 +160,12 @@ QList<QTextBlock> buildBody(QTextDocument &doc, const QMap<QString, QImage> &pic
         newBlock(intro, introChars);
         cursor.insertText(chapter.shownBy);
 
-        for (int n = chapter.topic->first; n <= chapter.topic->last; ++n) {
+        QList<int> numbers;
+        for (int n = chapter.topic->first; n <= chapter.topic->last; ++n)
+            numbers.append(n);
+        if (chapter.topic->added > 0)
+            numbers.append(chapter.topic->added);
+        for (const int n : numbers) {
             newBlock(paragraph, body);
             cursor.insertText(helptopics::paragraph(n));
             for (const Figure &figure : chapter.figuresAfter.value(n)) {

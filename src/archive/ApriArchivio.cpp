@@ -100,20 +100,25 @@ void TfrmApriArchivio::FormShow()
     fillList();
 }
 
-void TfrmApriArchivio::btnApriClick()
+QListWidgetItem *TfrmApriArchivio::chosenEntry(const QString &noSelectionWarning)
 {
     if (lstFiles->count() == 0) {
         app().messages().warning(this, QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione."));
-        return;
+        return nullptr;
     }
     QListWidgetItem *item = selectedEntry(lstFiles);
-    if (!item) {
-        app().messages().warning(
-            this,
-            QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante "
-                           "Apri archivio."));
+    if (!item)
+        app().messages().warning(this, noSelectionWarning);
+    return item;
+}
+
+void TfrmApriArchivio::btnApriClick()
+{
+    QListWidgetItem *item = chosenEntry(
+        QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante "
+                       "Apri archivio."));
+    if (!item)
         return;
-    }
     lblFile->setText(catalogue::sessionPath(app().programFolder(), item->text()));
     lblMemory->setText(QStringLiteral("password"));
     close();
@@ -122,17 +127,11 @@ void TfrmApriArchivio::btnApriClick()
 void TfrmApriArchivio::btnEliminaClick()
 {
     Messages &messages = app().messages();
-    if (lstFiles->count() == 0) {
-        messages.warning(this, QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione."));
+    QListWidgetItem *item =
+        chosenEntry(QStringLiteral("Attenzione: selezionare dall'elenco la sessione da "
+                                   "eliminare prima di premere il pulsante del cestino."));
+    if (!item)
         return;
-    }
-    QListWidgetItem *item = selectedEntry(lstFiles);
-    if (!item) {
-        messages.warning(
-            this, QStringLiteral("Attenzione: selezionare dall'elenco la sessione da eliminare prima di "
-                                 "premere il pulsante del cestino."));
-        return;
-    }
     if (!messages.confirm(
             this, QStringLiteral("Si sta per eliminare la sessione selezionata. Si ricorda che il file "
                                  "eliminato non potrà essere recuperato.\r\n\r\nSi conferma "
@@ -159,18 +158,11 @@ void TfrmApriArchivio::imgGuidaClick()
 
 void TfrmApriArchivio::cmdImportaClick()
 {
-    if (lstFiles->count() == 0) {
-        app().messages().warning(this, QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione."));
+    QListWidgetItem *item = chosenEntry(
+        QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante "
+                       "Importa candidati."));
+    if (!item)
         return;
-    }
-    QListWidgetItem *item = selectedEntry(lstFiles);
-    if (!item) {
-        app().messages().warning(
-            this,
-            QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante "
-                           "Importa candidati."));
-        return;
-    }
     importing::importCandidates(app(), this, catalogue::sessionPath(app().programFolder(), item->text()),
                                 catalogue::sessionName(item->text()));
 }

@@ -7,6 +7,7 @@ class InstructionBanner;
 class QFrame;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // Lists the sessions of the program folder and opens the selected one in the
@@ -42,4 +43,7 @@ private slots:
 
 private:
     void fillList();
+    // The selected entry; nullptr, after the matching warning, when the list is
+    // empty or nothing is selected.
+    QListWidgetItem *chosenEntry(const QString &noSelectionWarning);
 };

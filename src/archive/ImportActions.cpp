@@ -6,6 +6,7 @@
 #include "common/BusyCursor.h"
 #include "common/FileDialogs.h"
 #include "common/Messages.h"
+#include "editor/editortexts.h"
 #include "shell/AppContext.h"
 
 #include <QDir>
@@ -46,9 +47,10 @@ void importCandidates(AppContext &app, QWidget *parent, const QString &sessionPa
         return;
     preview.reset();
 
+    csvimport::Appended appended;
     try {
         const BusyCursor busy;
-        csvimport::appendAll(sessionPath, reading.records);
+        appended = csvimport::appendAll(sessionPath, reading.records, app.clock().now());
     } catch (const SessionError &) {
         messages.error(
             parent,
@@ -58,9 +60,15 @@ void importCandidates(AppContext &app, QWidget *parent, const QString &sessionPa
                 .arg(session));
         return;
     }
-    messages.information(parent, QStringLiteral("Sono state importate %1 schede nella sessione %2.")
-                                     .arg(reading.records.size())
-                                     .arg(session));
+    QString done = QStringLiteral("Sono state importate %1 schede nella sessione %2.")
+                       .arg(reading.records.size())
+                       .arg(session);
+    // The session list has no status line: the safety nets' warnings join the confirmation.
+    if (appended.backupFailed)
+        done += QStringLiteral("\r\n\r\n") + editortexts::kBackupFailed;
+    if (appended.logFailed)
+        done += QStringLiteral("\r\n\r\n") + editortexts::kLogFailed;
+    messages.information(parent, done);
 }
 
 } // namespace importing

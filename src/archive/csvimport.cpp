@@ -1,5 +1,8 @@
 #include "archive/csvimport.h"
 
+#include "archive/backup.h"
+#include "archive/changelog.h"
+
 #include "archive/sessionfile.h"
 #include "common/cp1252.h"
 #include "common/formats.h"
@@ -432,11 +435,16 @@ QString previewText(const TScheda &record, TScheda::Field field)
     return t;
 }
 
-void appendAll(const QString &sessionPath, const QList<TScheda> &records)
+Appended appendAll(const QString &sessionPath, const QList<TScheda> &records, const QDateTime &when)
 {
-    SessionFile file(text::trimmed(sessionPath));
-    file.appendAll(records);
+    Appended done;
+    SessionFile file(sessionPath);
+    // Copied under the lock, as the editor's save does.
+    done.backupFailed = backup::Keeper::thisRun().beforeWrite(sessionPath, when) == backup::Result::Failed;
+    done.firstNumber = file.appendAll(records);
     file.close();
+    done.logFailed = !changelog::logNewRecords(sessionPath, when, done.firstNumber, records);
+    return done;
 }
 
 } // namespace csvimport

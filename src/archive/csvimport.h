@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -88,8 +89,17 @@ QString previewText(const TScheda &record, TScheda::Field field);
 // The records the preview lists.
 constexpr int kPreviewRecords = 20;
 
-// Appends the records to the session file in one locked operation; on any
-// failure the file is left as it was and SessionError is thrown.
-void appendAll(const QString &sessionPath, const QList<TScheda> &records);
+// What an import's safety nets managed beside the append itself.
+struct Appended {
+    qint64 firstNumber = 0; // 1-based number of the first record written
+    bool backupFailed = false;
+    bool logFailed = false;
+};
+
+// Appends the records to the session file in one locked operation, after the
+// run's first copy of the file into Backup, then logs them as new records. On
+// any failure of the append the file is left as it was and SessionError is
+// thrown; a failed copy or log line never stops it.
+Appended appendAll(const QString &sessionPath, const QList<TScheda> &records, const QDateTime &when);
 
 } // namespace csvimport

@@ -62,3 +62,15 @@ TScheda TScheda::blank()
     std::memset(&r, 0, sizeof r);
     return r;
 }
+
+QList<TScheda::Field> differingFields(const TScheda &a, const TScheda &b)
+{
+    QList<TScheda::Field> fields;
+    for (TScheda::Field f : kAllFields) {
+        const qsizetype at = TScheda::offset(f);
+        const auto size = static_cast<size_t>(TScheda::capacity(f));
+        if (std::strncmp(a.bytes() + at, b.bytes() + at, size) != 0)
+            fields.append(f);
+    }
+    return fields;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <algorithm>
@@ -65,3 +66,13 @@ inline constexpr std::array<TScheda::Field, 7> kTextFields = {
     TScheda::Field::Concorrente, TScheda::Field::Responsabile, TScheda::Field::Telefono,
     TScheda::Field::Email,       TScheda::Field::Gare,         TScheda::Field::Punteggio,
     TScheda::Field::Note};
+
+// Every field in stored order, the flag last.
+inline constexpr std::array<TScheda::Field, 8> kAllFields = {
+    TScheda::Field::Concorrente, TScheda::Field::Responsabile, TScheda::Field::Telefono,
+    TScheda::Field::Email,       TScheda::Field::Gare,         TScheda::Field::Punteggio,
+    TScheda::Field::Note,        TScheda::Field::Completato};
+
+// The fields whose stored texts (the bytes up to their NUL) differ, in stored
+// order. Bytes after a field's NUL carry no meaning and are not compared.
+QList<TScheda::Field> differingFields(const TScheda &a, const TScheda &b);

@@ -16,7 +16,10 @@ public:
         Confirmation, // question icon, Yes + No; only No cancels
         Plain,        // no icon, OK
         GeneralError, // a failure no action handled: its text, OK
+        Question,     // question icon, Yes + No + Cancel (see ask())
     };
+
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~Messages() = default;
 
@@ -29,6 +32,13 @@ public:
     bool confirm(QWidget *parent, const QString &text) { return show(Kind::Confirmation, text, parent); }
     void plain(QWidget *parent, const QString &text) { show(Kind::Plain, text, parent); }
     void generalError(QWidget *parent, const QString &text) { show(Kind::GeneralError, text, parent); }
+
+    // A three-way question: Yes, No or Cancel (Escape). Boxes that cannot offer
+    // the third button answer Yes when show() gives true, else Cancel.
+    virtual Answer ask(QWidget *parent, const QString &text)
+    {
+        return show(Kind::Question, text, parent) ? Answer::Yes : Answer::Cancel;
+    }
 };
 
 // The real boxes.
@@ -36,4 +46,5 @@ class DialogMessages : public Messages
 {
 public:
     bool show(Kind kind, const QString &text, QWidget *parent) override;
+    Answer ask(QWidget *parent, const QString &text) override;
 };

@@ -33,6 +33,17 @@ void blankControls(QString &s, bool keepLineBreaks)
             d[i] = u' ';
 }
 
+QByteArrayView trimmed(QByteArrayView bytes)
+{
+    qsizetype start = 0;
+    qsizetype end = bytes.size();
+    while (start < end && static_cast<unsigned char>(bytes[start]) <= 32)
+        ++start;
+    while (end > start && static_cast<unsigned char>(bytes[end - 1]) <= 32)
+        --end;
+    return bytes.sliced(start, end - start);
+}
+
 QString upperAZ(const QString &s)
 {
     QString r = s;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ namespace text
 
 // Removes leading and trailing characters whose code is 32 or below.
 QString trimmed(const QString &s);
+// The same for stored Windows-1252 bytes (a byte is one character).
+QByteArrayView trimmed(QByteArrayView bytes);
 
 // Turns every control character (codes below 32 and 127) into a blank, in
 // place, so a stored LF or TAB cannot hide the rest of a list line or printout;

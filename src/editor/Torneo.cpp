@@ -1,5 +1,7 @@
 #include "editor/Torneo.h"
 
+#include "archive/backup.h"
+#include "archive/changelog.h"
 #include "archive/sessionfile.h"
 #include "common/DataLabel.h"
 #include "common/Fonts.h"
@@ -27,6 +29,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -364,6 +367,7 @@ void TfrmTorneo::showRecord(const TScheda &record, qint64 number)
     else if (flag == TScheda::eligibleNo())
         chkCompletato->setChecked(false);
     lblPosizione->setText(QString::number(number));
+    m_shown.remember(assembleRecord());
 }
 
 TScheda TfrmTorneo::assembleRecord() const
@@ -391,7 +395,30 @@ void TfrmTorneo::showBlankRecord()
     txtNote->clear();
     chkCompletato->setChecked(false);
     lblPosizione->clear();
+    m_shown.remember(assembleRecord());
     txtConcorrente->setFocus();
+}
+
+bool TfrmTorneo::hasUnsavedChanges() const
+{
+    return m_shown.changed(assembleRecord());
+}
+
+bool TfrmTorneo::mayLeaveRecord()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    // Over the window that asked (a list recalling a record), else the editor.
+    QWidget *over = QApplication::activeModalWidget();
+    switch (app().messages().ask(over ? over : this, editortexts::kUnsavedChanges)) {
+    case Messages::Answer::Yes:
+        return save();
+    case Messages::Answer::No:
+        return true;
+    case Messages::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 // --- window events -------------------------------------------------------------------
@@ -399,6 +426,17 @@ void TfrmTorneo::showBlankRecord()
 void TfrmTorneo::FormShow()
 {
     showBlankRecord();
+}
+
+void TfrmTorneo::closeEvent(QCloseEvent *event)
+{
+    // Esci, the window's close button, the window manager or the end of the
+    // desktop session: unsaved edits are asked about first.
+    if (isVisible() && !mayLeaveRecord()) {
+        event->ignore();
+        return;
+    }
+    FullScreenWindow::closeEvent(event);
 }
 
 void TfrmTorneo::FormClose()
@@ -424,36 +462,50 @@ void TfrmTorneo::reportAccessFailure(bool plainBox)
 
 void TfrmTorneo::cmdNuovoClick()
 {
-    showBlankRecord();
+    if (mayLeaveRecord())
+        showBlankRecord();
 }
 
 void TfrmTorneo::page(int command)
 {
     using Kind = navigation::Step::Kind;
-    try {
-        SessionFile file(sessionPath());
-        const navigation::Step step =
-            navigation::step(static_cast<navigation::Command>(command), lblPosizione->text(), file.count());
-        switch (step.kind) {
-        case Kind::Show: {
-            const TScheda record = file.read(step.number - 1);
-            file.close();
-            showRecord(record, step.number);
-            return;
+    bool asked = false;
+    for (;;) {
+        try {
+            SessionFile file(sessionPath());
+            const navigation::Step step = navigation::step(static_cast<navigation::Command>(command),
+                                                           lblPosizione->text(), file.count());
+            switch (step.kind) {
+            case Kind::Show: {
+                if (!asked && hasUnsavedChanges()) {
+                    // Asked with the file closed, as Save opens it again. After a
+                    // save the command starts over from the stored record.
+                    file.close();
+                    asked = true;
+                    if (!mayLeaveRecord())
+                        return;
+                    continue;
+                }
+                const TScheda record = file.read(step.number - 1);
+                file.close();
+                showRecord(record, step.number);
+                return;
+            }
+            case Kind::Stay:
+                file.close();
+                return;
+            case Kind::EmptyFileClear:
+                lblPosizione->clear();
+                [[fallthrough]];
+            case Kind::EmptyFile:
+                file.close();
+                app().messages().information(this, editortexts::kEmptySession);
+                return;
+            }
+        } catch (const SessionError &) {
+            reportAccessFailure(false);
         }
-        case Kind::Stay:
-            file.close();
-            return;
-        case Kind::EmptyFileClear:
-            lblPosizione->clear();
-            [[fallthrough]];
-        case Kind::EmptyFile:
-            file.close();
-            app().messages().information(this, editortexts::kEmptySession);
-            return;
-        }
-    } catch (const SessionError &) {
-        reportAccessFailure(false);
+        return;
     }
 }
 
@@ -479,6 +531,11 @@ void TfrmTorneo::cmdUltimoClick()
 
 void TfrmTorneo::cmdSalvaClick()
 {
+    save();
+}
+
+bool TfrmTorneo::save()
+{
     using namespace editortexts;
     // Leave the field being edited first, so that its exit rules (the score's
     // normal form) run before the fields are read.
@@ -495,26 +552,54 @@ void TfrmTorneo::cmdSalvaClick()
         if (text::trimmed(r.field->text()).isEmpty()) {
             app().messages().warning(this, r.warning);
             r.field->setFocus();
-            return;
+            return false;
         }
     }
 
+    const QString path = sessionPath();
+    const QDateTime now = app().clock().now();
+    QStringList warnings;
+    const auto showWarnings = [&] {
+        if (!warnings.isEmpty())
+            panInfo->setText(warnings.join(u' '));
+        else if (panInfo->text().startsWith(kBackupFailed) || panInfo->text() == kLogFailed)
+            panInfo->clear(); // an earlier warning no longer holds
+    };
     try {
-        SessionFile file(sessionPath());
+        SessionFile file(path);
+        // Copied under the lock, before the first write of this run; a failed
+        // copy does not stop the save.
+        if (backup::Keeper::thisRun().beforeWrite(path, now) == backup::Result::Failed)
+            warnings.append(kBackupFailed);
+        const TScheda record = assembleRecord();
         const QString position = text::trimmed(lblPosizione->text());
+        bool logged = false;
+        QString done;
         if (!position.isEmpty()) {
             const qint64 n = navigation::positionNumber(position);
-            file.overwrite(n - 1, assembleRecord());
+            const TScheda before = file.read(n - 1);
+            file.overwrite(n - 1, record);
             file.close();
-            app().messages().information(this, kSavedChanges);
+            logged = changelog::logChange(path, now, n, before, record);
+            done = kSavedChanges;
         } else {
-            const qint64 n = file.append(assembleRecord());
+            const qint64 n = file.append(record);
             file.close();
             lblPosizione->setText(QString::number(n));
-            app().messages().information(this, kSavedNew);
+            logged = changelog::logNewRecords(path, now, n, {record});
+            done = kSavedNew;
         }
+        m_shown.remember(record);
+        // The record is stored whatever became of its log line.
+        if (!logged)
+            warnings.append(kLogFailed);
+        showWarnings();
+        app().messages().information(this, done);
+        return true;
     } catch (const SessionError &) {
+        showWarnings();
         reportAccessFailure(true);
+        return false;
     }
 }
 

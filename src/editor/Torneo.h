@@ -3,6 +3,7 @@
 #include "archive/record.h"
 #include "common/DataLabel.h"
 #include "common/FullScreenWindow.h"
+#include "editor/shownrecord.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -82,9 +83,19 @@ public:
 
     StatusLine *statusLine() const { return m_status; }
 
+    // Whether the fields hold edits made since the record was shown or stored.
+    bool hasUnsavedChanges() const;
+
+    // Before the fields are replaced (paging, New, a recall, closing): with
+    // unsaved edits asks whether to save them. True when the caller may go on
+    // (saved, or the user chose not to), false to stay (Annulla, or Save did
+    // not store the record).
+    bool mayLeaveRecord();
+
 protected:
     void FormShow() override;
     void FormClose() override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -119,11 +130,14 @@ private:
     void page(int command); // a navigation::Command
 
     QString sessionPath() const;
+    bool save(); // Save; true when the record was stored
+    void storeRecord(const QString &position);
     void reportAccessFailure(bool plainBox);
 
     void mouseOverBackground(const QPointF &globalPos);
 
     StatusLine *m_status = nullptr;
+    ShownRecord m_shown;
     QSet<QWidget *> m_backgrounds;
     QList<QKeySequence> m_shortcuts;
 };

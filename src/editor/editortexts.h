@@ -20,6 +20,8 @@ inline const QString kCaptionEmail = QStringLiteral("Data esame:");
 inline const QString kCaptionPunteggio = QStringLiteral("Punteggio totale:");
 inline const QString kCaptionNote = QStringLiteral("Note:");
 inline const QString kCaptionCompletato = QStringLiteral("Idoneo");
+// The exam details have a banner, not a caption; the change log names them so.
+inline const QString kCaptionGare = QStringLiteral("Prove sostenute");
 
 // Words under the toolbar pictures (also the buttons' accessible names).
 inline const QString kWordsNuovo = QStringLiteral("Nuova");
@@ -51,6 +53,12 @@ inline const QString kAccessFailure =
     QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
                    "programma.");
+
+inline const QString kUnsavedChanges =
+    QStringLiteral("La scheda corrente contiene modifiche non salvate. Salvarle prima di proseguire?");
+// Status-line warnings after a save that stored the record all the same.
+inline const QString kBackupFailed = QStringLiteral("Attenzione: copia di sicurezza non riuscita.");
+inline const QString kLogFailed = QStringLiteral("Attenzione: registrazione delle modifiche non riuscita.");
 
 // Control name and the description the status line shows while pointing at it.
 QList<QPair<QString, QString>> statusTexts();

@@ -134,6 +134,7 @@ TfrmExpTorneo::TfrmExpTorneo(AppContext &app, QWidget *owner)
 
     connect(cmdEsporta, &ImageButton::clicked, this, &TfrmExpTorneo::cmdEsportaClick);
     connect(cmdGuida, &ImageButton::clicked, this, &TfrmExpTorneo::cmdGuidaClick);
+    cmdGuida->addShortcut(Qt::Key_F1);
     connect(cmdEsci, &ImageButton::clicked, this, &TfrmExpTorneo::cmdEsciClick);
     connect(cmdSalvaXlsx, &QPushButton::clicked, this, &TfrmExpTorneo::cmdSalvaXlsxClick);
     connect(cmdSalvaCsv, &QPushButton::clicked, this, &TfrmExpTorneo::cmdSalvaCsvClick);

@@ -1,8 +1,13 @@
 #include "export/exportgrid.h"
 
 #include "archive/sessionfile.h"
+#include "common/cp1252.h"
+#include "common/largebuffer.h"
 #include "common/text.h"
 #include "export/spreadsheet.h"
+#include "rankings/rankinglines.h"
+
+#include <cstring>
 
 namespace
 {
@@ -33,7 +38,7 @@ bool validColumn(int column)
 
 } // namespace
 
-ExportGridModel::ExportGridModel(QObject *parent) : QAbstractTableModel(parent), m_rows(kEmptyRows) {}
+ExportGridModel::ExportGridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 QString ExportGridModel::columnName(int column)
 {
@@ -63,14 +68,29 @@ void ExportGridModel::fill(const QString &sessionPath)
         if (file.count() == 0)
             return;
         beginResetModel();
-        m_rows = QList<Row>(file.count());
+        m_rowCount = int(file.count());
+        m_filled = 0;
+        m_bytes.clear();
+        m_cellEnds.clear();
+        m_edits.clear();
         endResetModel();
         resized = true;
-        file.readAll([this](qint64 index, const TScheda &record) {
-            Row &row = m_rows[index];
-            row[0] = QString::number(index + 1);
-            for (int c = 1; c < kColumns; ++c)
-                row[c] = text::trimmed(record.text(kColumnsInfo[c].field));
+        m_cellEnds.reserve(size_t(m_rowCount) * (kColumns - 1));
+        adviseLargeBuffer(m_cellEnds.data(), qsizetype(m_cellEnds.capacity() * sizeof(qsizetype)));
+        m_bytes.reserve(qsizetype(m_rowCount) * 96);
+        adviseLargeBuffer(m_bytes.data(), m_bytes.capacity());
+        file.readAll([this](qint64, const TScheda &record) {
+            // The row's cells gathered first, then added to the block at once.
+            char row[TScheda::kSize];
+            qsizetype n = 0;
+            for (int c = 1; c < kColumns; ++c) {
+                const QByteArrayView b = text::trimmed(lines::fieldBytes(record, kColumnsInfo[c].field));
+                std::memcpy(row + n, b.data(), size_t(b.size()));
+                n += b.size();
+                m_cellEnds.push_back(m_bytes.size() + n);
+            }
+            m_bytes.append(row, n);
+            ++m_filled;
         });
         file.close();
     } catch (const SessionError &) {
@@ -82,24 +102,46 @@ void ExportGridModel::fill(const QString &sessionPath)
         emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
 }
 
+QByteArrayView ExportGridModel::storedCell(int row, int column) const
+{
+    if (row >= m_filled || column < 1)
+        return QByteArrayView();
+    const size_t k = size_t(row) * (kColumns - 1) + size_t(column - 1);
+    const qsizetype start = k == 0 ? 0 : m_cellEnds[k - 1];
+    return QByteArrayView(m_bytes.constData() + start, m_cellEnds[k] - start);
+}
+
 QString ExportGridModel::cell(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size() || !validColumn(column))
+    if (row < 0 || row >= m_rowCount || !validColumn(column))
         return QString();
-    return m_rows[row][column];
+    const auto edit = m_edits.constFind(cellKey(row, column));
+    if (edit != m_edits.constEnd())
+        return *edit;
+    if (column == 0)
+        return row < m_filled ? QString::number(row + 1) : QString();
+    const QByteArrayView b = storedCell(row, column);
+    return cp1252::decode(b.data(), b.size());
 }
 
 QByteArray ExportGridModel::spreadsheet() const
 {
-    return spreadsheet::document(m_rows.size(), [this](qsizetype row, int column) {
-        // The record number (grid column 0) is not written.
-        return m_rows[row][column + 1];
-    });
+    return spreadsheet::documentOfBytes(
+        m_rowCount, [this](qsizetype row, int column, QByteArrayView &bytes, QString &text) {
+            // The record number (grid column 0) is not written.
+            const auto edit = m_edits.constFind(cellKey(int(row), column + 1));
+            if (edit != m_edits.constEnd()) {
+                text = *edit;
+                return false;
+            }
+            bytes = storedCell(int(row), column + 1);
+            return true;
+        });
 }
 
 int ExportGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_rowCount;
 }
 
 int ExportGridModel::columnCount(const QModelIndex &parent) const
@@ -111,14 +153,14 @@ QVariant ExportGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return QVariant();
-    return m_rows[index.row()][index.column()];
+    return cell(index.row(), index.column());
 }
 
 bool ExportGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole || !isEditable(index.column()))
         return false;
-    m_rows[index.row()][index.column()] = value.toString();
+    m_edits.insert(cellKey(index.row(), index.column()), value.toString());
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QList>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
 #include <QString>
 
-#include <array>
+#include <vector>
 
 // The records of a session as the export window's grid shows them: the record
 // number, then the candidate, fiscal code, provenance, exam date, total score,
@@ -44,6 +46,14 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
-    using Row = std::array<QString, kColumns>;
-    QList<Row> m_rows;
+    // The read cells stay as their trimmed stored bytes in one block (a session of
+    // 100,000 records would otherwise hold 700,000 strings); edits are kept apart.
+    QByteArrayView storedCell(int row, int column) const;
+    static quint64 cellKey(int row, int column) { return (quint64(row) << 4) | quint64(column); }
+
+    int m_rowCount = kEmptyRows;
+    int m_filled = 0; // rows read from the file: they show their record number
+    QByteArray m_bytes;
+    std::vector<qsizetype> m_cellEnds; // end of each read cell of columns 1..7, row by row
+    QHash<quint64, QString> m_edits;
 };

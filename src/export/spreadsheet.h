@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <functional>
@@ -23,6 +24,13 @@ constexpr int kWrittenColumns = 7;
 // tag ("&", "<", ">") become character references, so the spreadsheet shows the
 // very text typed.
 QByteArray document(qsizetype rowCount, const std::function<QString(qsizetype row, int column)> &cell);
+
+// The same for cells that are mostly stored bytes, as a session holds them: cell
+// gives a cell's Windows-1252 bytes and returns true, or sets text and returns
+// false. Both are trimmed and escaped alike, so the file is the same.
+QByteArray documentOfBytes(
+    qsizetype rowCount,
+    const std::function<bool(qsizetype row, int column, QByteArrayView &bytes, QString &text)> &cell);
 
 // Creates or empties the file and writes the bytes. Throws SintarelError on
 // any failure.

@@ -146,6 +146,17 @@ const QStringList &allParagraphs()
             "I pulsanti Salva XLSX e Salva CSV salvano le righe della griglia in una cartella di "
             "lavoro XLSX o in un file CSV. Il pulsante Importa candidati dell'elenco delle sessioni "
             "aggiunge alla sessione selezionata, dopo un'anteprima, i candidati di un file CSV."),
+        // 25: shown at the end of the rankings topic
+        QStringLiteral(
+            "Sotto l'elenco delle sessioni, tre caselle regolano le graduatorie. Con \"A parità di punteggio "
+            "precede il candidato più giovane\" i candidati con lo stesso punteggio sono ordinati dal più "
+            "giovane al più anziano, secondo la data di nascita ricavata dal codice fiscale; chi non ha un "
+            "codice fiscale valido li segue e la finestra della graduatoria lo segnala. Con \"Stessa "
+            "posizione a parità di punteggio (ex aequo)\" i candidati rimasti alla pari occupano la stessa "
+            "posizione. Con \"Stampa per la pubblicazione: solo posizione, candidato e punteggio\" la stampa "
+            "e il PDF riportano soltanto questi dati. Le scelte restano memorizzate nel file Sintarel.ini "
+            "della cartella del programma. Il pulsante Salva PDF, accanto a Stampa graduatoria, salva la "
+            "graduatoria in un file PDF nella cartella scelta."),
     };
     return paragraphs;
 }
@@ -183,7 +194,7 @@ const QList<Topic> &topics()
     static const QList<Topic> all = {
         {startTitle(), 1, 20},
         {sessionTitle(), 3, 13},
-        {rankingTitle(), 14, 16},
+        {rankingTitle(), 14, 16, 25},
         {exportTitle(), 21, 24},
     };
     return all;
@@ -194,6 +205,8 @@ QString text(const Topic &topic)
     QStringList parts;
     for (int n = topic.first; n <= topic.last; ++n)
         parts.append(paragraph(n));
+    if (topic.added > 0)
+        parts.append(paragraph(topic.added));
     return parts.join(QStringLiteral("\r\n\r\n"));
 }
 

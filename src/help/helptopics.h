@@ -17,6 +17,7 @@ struct Topic {
     QString title;
     int first; // paragraphs first..last, in this order
     int last;
+    int added = 0; // a paragraph shown after them (0: none)
 };
 
 // The four topics in the order the manual presents them.

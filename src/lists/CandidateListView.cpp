@@ -18,7 +18,7 @@ CandidateListView::CandidateListView(const QString &objectName, QWidget *parent)
 void CandidateListView::setList(candidatelist::List list)
 {
     m_numbers = std::move(list.numbers);
-    setLines(list.lines);
+    setTable(std::move(list.lines));
 }
 
 void CandidateListView::clearList()
@@ -32,21 +32,24 @@ void CandidateListView::find(AppContext &app, QWidget *parent, const QString &ty
     findText(app.messages(), parent, typed, remembered);
 }
 
-bool CandidateListView::recallSelected(AppContext &app, bool load)
+CandidateListView::Recall CandidateListView::recallSelected(AppContext &app, bool load)
 {
     const qsizetype row = selectedRow();
     if (row < 0 || row >= m_numbers.size())
-        return false;
+        return Recall::NotLoaded;
     TfrmTorneo *editor = app.frmTorneo();
+    // Asked before the file is read, so that a record saved now is recalled as stored.
+    if (load && !editor->mayLeaveRecord())
+        return Recall::Kept;
     try {
         const auto found =
-            candidatelist::recall(text::trimmed(editor->lblFile->text()), m_numbers[row], lines()[row]);
+            candidatelist::recall(text::trimmed(editor->lblFile->text()), m_numbers[row], table().at(row));
         if (!found || !load)
-            return false;
+            return Recall::NotLoaded;
         editor->showRecord(found->record, found->number);
-        return true;
+        return Recall::Loaded;
     } catch (const SessionError &) {
-        return false;
+        return Recall::NotLoaded;
     }
 }
 

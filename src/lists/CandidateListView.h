@@ -20,9 +20,15 @@ public:
     // The find of every list window (see LineListView::findText).
     void find(AppContext &app, QWidget *parent, const QString &typed, QString &remembered);
 
+    enum class Recall {
+        Loaded,    // the record is in the editor
+        NotLoaded, // no selection, no record, a file failure, or load was false
+        Kept,      // the editor's unsaved edits were kept (Annulla, or their save failed)
+    };
+
     // Loads the selected line's record into the session editor (when load is
-    // true). False when nothing was recalled (no selection, no record, a file failure).
-    bool recallSelected(AppContext &app, bool load);
+    // true), after asking about the editor's unsaved edits.
+    Recall recallSelected(AppContext &app, bool load);
 
 signals:
     // A double-click anywhere on the list, on a line or on the blank area below

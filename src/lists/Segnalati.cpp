@@ -91,6 +91,8 @@ void TfrmSegnalati::btnStampaClick()
 
 void TfrmSegnalati::lstRecordsDblClick()
 {
-    lstRecords->recallSelected(app(), true);
+    // Annulla to the question on the editor's unsaved edits stays in the list.
+    if (lstRecords->recallSelected(app(), true) == CandidateListView::Recall::Kept)
+        return;
     close();
 }

@@ -259,6 +259,9 @@ void TfrmTrovaPagina::btnStampaClick()
 
 void TfrmTrovaPagina::lstRecordsDblClick()
 {
-    lstRecords->recallSelected(app(), text::trimmed(lblMemory->text()) == QLatin1String("torneo"));
+    const bool load = text::trimmed(lblMemory->text()) == QLatin1String("torneo");
+    // Annulla to the question on the editor's unsaved edits stays in the list.
+    if (lstRecords->recallSelected(app(), load) == CandidateListView::Recall::Kept)
+        return;
     close();
 }

@@ -4,9 +4,6 @@
 #include "common/text.h"
 #include "rankings/rankinglines.h"
 
-#include <algorithm>
-#include <numeric>
-
 namespace candidatelist
 {
 
@@ -15,20 +12,12 @@ namespace
 
 void sortList(List &list)
 {
-    std::vector<qsizetype> order(static_cast<size_t>(list.lines.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        return text::sortedLess(list.lines[a], list.lines[b]);
-    });
-    List sorted;
-    sorted.complete = list.complete;
-    sorted.lines.reserve(list.lines.size());
-    sorted.numbers.reserve(list.numbers.size());
-    for (qsizetype i : order) {
-        sorted.lines.append(std::move(list.lines[i]));
-        sorted.numbers.append(list.numbers[i]);
-    }
-    list = std::move(sorted);
+    const std::vector<qsizetype> &order = list.lines.sortLines();
+    QList<qint64> numbers;
+    numbers.reserve(list.numbers.size());
+    for (const qsizetype e : order)
+        numbers.append(list.numbers[e]);
+    list.numbers = std::move(numbers);
 }
 
 template <typename Accept> List collect(const QString &path, Accept accept)
@@ -36,9 +25,12 @@ template <typename Accept> List collect(const QString &path, Accept accept)
     List list;
     try {
         SessionFile file(path);
+        // Address space only: pages no line reaches are never touched.
+        list.lines.reserve(file.count(), 100);
         file.readAll([&](qint64 index, const TScheda &r) {
             if (accept(r)) {
-                list.lines.append(lines::candidateLine(r));
+                lines::appendCandidateLine(list.lines.bytes(), r);
+                list.lines.endLine();
                 list.numbers.append(index + 1);
             }
         });

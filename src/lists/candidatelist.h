@@ -2,6 +2,7 @@
 
 #include "archive/record.h"
 #include "lists/filtermatch.h"
+#include "rankings/linetable.h"
 
 #include <QList>
 #include <QString>
@@ -16,7 +17,7 @@ namespace candidatelist
 {
 
 struct List {
-    QStringList lines;
+    LineTable lines;
     QList<qint64> numbers; // 1-based record number of each line
     bool complete = true;  // false when opening or reading failed part way
 };

@@ -13,8 +13,10 @@
 #include "shell/AppContext.h"
 #include "shell/Avvio.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace
 {
@@ -56,13 +58,33 @@ TfrmApriClassifica::TfrmApriClassifica(AppContext &app)
     imgGuida->setGeometry(860, 138, 42, 42);
 
     lstFiles = makeSessionListBox(p);
-    lstFiles->setGeometry(150, 190, 695, 320);
+    lstFiles->setGeometry(150, 190, 695, 236);
 
     lblCreati = new QLabel(QStringLiteral("Sono state create 0 sessioni."), p);
     lblCreati->setObjectName(QStringLiteral("lblCreati"));
     lblCreati->setFont(fonts::verdana(12));
     textplate::put(lblCreati, Qt::darkGreen);
-    lblCreati->setGeometry(150, 516, 695, 26);
+    lblCreati->setGeometry(150, 430, 695, 26);
+
+    // The options share one pale plate, so their words read over the gradient.
+    textplate::behind(p, QRect(150, 460, 695, 80));
+    const QColor optionColour = textplate::onPlate(Qt::darkGreen);
+    const auto option = [p, optionColour](const char *name, const QString &words, int y) {
+        auto *box = new QCheckBox(words, p);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(words);
+        box->setFont(fonts::verdana(11));
+        box->setStyleSheet(QStringLiteral("color: %1;").arg(optionColour.name()));
+        box->setGeometry(156, y, 683, 24);
+        return box;
+    };
+    chkPiuGiovane = option("chkPiuGiovane",
+                           QStringLiteral("A parità di punteggio precede il candidato più giovane"), 464);
+    chkExAequo =
+        option("chkExAequo", QStringLiteral("Stessa posizione a parità di punteggio (ex aequo)"), 488);
+    chkPubblicazione =
+        option("chkPubblicazione",
+               QStringLiteral("Stampa per la pubblicazione: solo posizione, candidato e punteggio"), 512);
 
     btnAnnulla = barButton(p, "btnAnnulla", QStringLiteral("Annulla"), QRect(60, 570, 270, 54));
     btnExcel = barButton(p, "btnExcel", QStringLiteral("Graduatoria di merito"), QRect(362, 570, 270, 54));
@@ -77,12 +99,35 @@ TfrmApriClassifica::TfrmApriClassifica(AppContext &app)
     connect(btnApri, &ImageButton::clicked, this, &TfrmApriClassifica::btnApriClick);
     connect(imgGuida, &ImageButton::clicked, this, &TfrmApriClassifica::imgGuidaClick);
     imgGuida->addShortcut(Qt::Key_F1);
+    for (QCheckBox *box : {chkPiuGiovane, chkExAequo, chkPubblicazione})
+        connect(box, &QCheckBox::toggled, this, &TfrmApriClassifica::optionToggled);
 }
 
 void TfrmApriClassifica::FormShow()
 {
     lblFile->clear();
     fillSessionList(lstFiles, lblCreati, app().programFolder());
+    const RankingOptions options = RankingOptions::load(app().programFolder());
+    // Showing the saved options is no change to save.
+    const QSignalBlocker a(chkPiuGiovane), b(chkExAequo), c(chkPubblicazione);
+    chkPiuGiovane->setChecked(options.youngerFirst);
+    chkExAequo->setChecked(options.exAequo);
+    chkPubblicazione->setChecked(options.publication);
+}
+
+RankingOptions TfrmApriClassifica::checkedOptions() const
+{
+    RankingOptions options;
+    options.youngerFirst = chkPiuGiovane->isChecked();
+    options.exAequo = chkExAequo->isChecked();
+    options.publication = chkPubblicazione->isChecked();
+    return options;
+}
+
+void TfrmApriClassifica::optionToggled()
+{
+    // A folder that cannot be written keeps the choice for this showing only.
+    checkedOptions().save(app().programFolder());
 }
 
 void TfrmApriClassifica::btnExcelClick()
@@ -114,10 +159,12 @@ void TfrmApriClassifica::openRanking(Ranking kind)
     if (kind == Ranking::Merit) {
         // The merit window reads this window's lblFile.
         TfrmExpClassifica frmExpClassifica(app(), this);
+        frmExpClassifica.setOptions(checkedOptions());
         frmExpClassifica.titClassifica->setText(QStringLiteral("Graduatoria di merito ") + session);
         frmExpClassifica.exec();
     } else {
         TfrmClassifica frmClassifica(app(), this);
+        frmClassifica.setOptions(checkedOptions());
         frmClassifica.lblFile->setText(lblFile->text());
         frmClassifica.titClassifica->setText(QStringLiteral("Graduatoria alfabetica ") + session);
         frmClassifica.exec();

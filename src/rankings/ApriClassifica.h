@@ -2,7 +2,10 @@
 
 #include "common/FullScreenWindow.h"
 
+#include "rankings/rankingoptions.h"
+
 class ImageButton;
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class SvgPicture;
@@ -19,6 +22,9 @@ public:
     ImageButton *imgGuida;
     QListWidget *lstFiles;
     QLabel *lblCreati;
+    QCheckBox *chkPiuGiovane;
+    QCheckBox *chkExAequo;
+    QCheckBox *chkPubblicazione;
     ImageButton *btnAnnulla;
     ImageButton *btnExcel;
     ImageButton *btnApri;
@@ -36,5 +42,7 @@ private slots:
 
 private:
     enum class Ranking { Merit, Alphabetical };
+    RankingOptions checkedOptions() const;
+    void optionToggled();
     void openRanking(Ranking kind);
 };

@@ -35,9 +35,10 @@ void TfrmClassifica::FormShow()
     txtTrova->clear();
     lstRecords->clear();
     const BusyCursor busy;
-    const ranking::Loaded loaded = ranking::loadAlphabetical(text::trimmed(lblFile->text()));
+    ranking::Loaded loaded = ranking::loadAlphabetical(text::trimmed(lblFile->text()), options());
     // Lines read before a failure stay; the count then shows 0.
-    lstRecords->setLines(loaded.lines);
+    lstRecords->setTable(std::move(loaded.lines));
+    setPublished(std::move(loaded.published));
     lblTotConcorrenti->setText(loaded.complete ? QString::number(lstRecords->count()) : QStringLiteral("0"));
     txtTrova->setFocus();
 }
@@ -45,4 +46,5 @@ void TfrmClassifica::FormShow()
 void TfrmClassifica::FormClose()
 {
     lstRecords->clear();
+    setPublished(LineTable());
 }

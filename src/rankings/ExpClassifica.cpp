@@ -1,6 +1,7 @@
 #include "rankings/ExpClassifica.h"
 #include "common/BusyCursor.h"
 
+#include "common/clock.h"
 #include "common/text.h"
 #include "printouts/listprintout.h"
 #include "rankings/ApriClassifica.h"
@@ -33,10 +34,13 @@ void TfrmExpClassifica::FormShow()
     txtTrova->setFocus();
     const QString path = text::trimmed(app().frmApriClassifica()->lblFile->text());
     const BusyCursor busy;
-    const ranking::Loaded loaded = ranking::loadMerit(path);
+    ranking::Loaded loaded = ranking::loadMerit(path, options(), app().clock().today());
     // A failed load leaves the list empty and the count as it was.
     if (!loaded.complete || loaded.lines.isEmpty())
         return;
-    lstRecords->setLines(loaded.lines);
+    lstRecords->setTable(std::move(loaded.lines));
+    setPublished(std::move(loaded.published));
+    setNotice(loaded.tiedWithoutBirthDate > 0 ? ranking::missingBirthDatesText(loaded.tiedWithoutBirthDate)
+                                              : QString());
     lblTotConcorrenti->setText(QString::number(lstRecords->count()));
 }

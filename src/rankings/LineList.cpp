@@ -11,10 +11,10 @@ LineListModel::LineListModel(QObject *parent) : QAbstractListModel(parent), m_fo
     m_rowSize = QSize(kLineWidth, QFontMetrics(m_font).height() + 2);
 }
 
-void LineListModel::setLines(QStringList lines)
+void LineListModel::setTable(LineTable table)
 {
     beginResetModel();
-    m_lines = std::move(lines);
+    m_lines = std::move(table);
     endResetModel();
 }
 
@@ -58,9 +58,20 @@ LineListView::LineListView(const QString &objectName, QWidget *parent)
     setFont(fonts::courierNew(12));
 }
 
+void LineListView::setSelectionModel(QItemSelectionModel *selectionModel)
+{
+    QListView::setSelectionModel(selectionModel);
+    emit selectionModelReplaced();
+}
+
 void LineListView::setLines(const QStringList &lines)
 {
     m_model->setLines(lines);
+}
+
+void LineListView::setTable(LineTable table)
+{
+    m_model->setTable(std::move(table));
 }
 
 void LineListView::clear()
@@ -78,7 +89,7 @@ qsizetype LineListView::selectedRow() const
 
 void LineListView::selectRow(qsizetype row)
 {
-    const QModelIndex index = m_model->index(int(row));
+    const QModelIndex index = model()->index(int(row), 0);
     if (!index.isValid())
         return;
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
@@ -92,6 +103,6 @@ void LineListView::findText(Messages &messages, QWidget *parent, const QString &
                        QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    const listfind::Result result = listfind::find(lines(), selectedRow(), typed, remembered);
+    const listfind::Result result = listfind::find(table(), selectedRow(), typed, remembered);
     selectRow(result.selected);
 }

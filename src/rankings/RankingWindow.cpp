@@ -1,5 +1,6 @@
 #include "rankings/RankingWindow.h"
 
+#include "common/BusyCursor.h"
 #include "common/Fonts.h"
 #include "common/FullScreenWindow.h"
 #include "common/Gradient.h"
@@ -14,11 +15,15 @@
 #include "help/HelpActions.h"
 #include "printouts/ListPrint.h"
 #include "printouts/listprintout.h"
+#include "printouts/pagemodel.h"
 #include "rankings/LineList.h"
+#include "rankings/rankingpdf.h"
 #include "shell/AppContext.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -26,6 +31,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QStandardPaths>
 
 namespace
 {
@@ -85,8 +91,15 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
 
     lstRecords = new LineListView(QStringLiteral("lstRecords"), p);
     lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
-    lstRecords->setGeometry(10, 160, 975, 410);
+    lstRecords->setGeometry(10, 160, 975, 384);
     scrollbars::makePlain(lstRecords);
+
+    lblAvviso = new QLabel(p);
+    lblAvviso->setObjectName(QStringLiteral("lblAvviso"));
+    lblAvviso->setFont(fonts::verdana(10, true));
+    lblAvviso->setStyleSheet(QStringLiteral("color: #800000;"));
+    lblAvviso->setGeometry(10, 548, 975, 24);
+    lblAvviso->hide();
 
     lblSelezionato = new QLabel(p);
     lblSelezionato->setObjectName(QStringLiteral("lblSelezionato"));
@@ -107,20 +120,18 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     lblTotConcorrenti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotConcorrenti->setGeometry(200, 624, 90, 28);
 
+    btnSalvaPdf = button(p, "btnSalvaPdf", QStringLiteral("Salva PDF"), QRect(455, 622, 150, 36));
     btnStampa = button(p, "btnStampa", QStringLiteral("Stampa graduatoria"), QRect(615, 622, 210, 36));
     btnEsci = button(p, "btnEsci", QStringLiteral("Esci"), QRect(835, 622, 150, 36));
 
     connect(btnTrova, &QPushButton::clicked, this, &RankingWindow::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &RankingWindow::btnStampaClick);
+    connect(btnSalvaPdf, &QPushButton::clicked, this, &RankingWindow::btnSalvaPdfClick);
     connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
     connect(imgGuida, &ImageButton::clicked, this, &RankingWindow::imgGuidaClick);
     imgGuida->addShortcut(Qt::Key_F1);
-    // Arrows, clicks and the find all move the selection; a new list clears it.
-    connect(lstRecords->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &RankingWindow::showSelection);
-    connect(lstRecords->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &RankingWindow::showSelection);
-    connect(lstRecords->model(), &QAbstractItemModel::modelReset, this, &RankingWindow::showSelection);
+    followSelection();
+    connect(lstRecords, &LineListView::selectionModelReplaced, this, &RankingWindow::followSelection);
 
     // The panel widens with the screen until a whole line shows, scroll bar and frame included.
     m_host = new PanelHost(this, m_panel);
@@ -151,7 +162,53 @@ void RankingWindow::btnStampaClick()
     if (!app().messages().confirm(this, QStringLiteral("Si vuole stampare la presente graduatoria?")))
         return;
     listprint::printList(app(), this, reportName(), text::trimmed(titClassifica->text()),
-                         listprint::rankingLines(lstRecords->lines(), lblTotConcorrenti->text()));
+                         listprint::rankingLines(printedLines(), lblTotConcorrenti->text()));
+}
+
+QStringList RankingWindow::printedLines() const
+{
+    return m_options.publication ? m_published.toList() : lstRecords->lines();
+}
+
+void RankingWindow::setNotice(const QString &text)
+{
+    lblAvviso->setText(text);
+    lblAvviso->setAccessibleName(text);
+    lblAvviso->setVisible(!text.isEmpty());
+}
+
+void RankingWindow::btnSalvaPdfClick()
+{
+    if (lstRecords->count() == 0) {
+        app().messages().warning(
+            this, QStringLiteral(
+                      "Operazione di stampa non applicabile: la graduatoria non contiene nessuna voce."));
+        return;
+    }
+    const QString heading = text::trimmed(titClassifica->text());
+    QFileDialog dialog(this, QStringLiteral("Salva PDF"));
+    dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString proposed = rankingpdf::proposedPath(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), heading);
+    dialog.setDirectory(QFileInfo(proposed).absolutePath());
+    dialog.selectFile(QFileInfo(proposed).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    const PageModel pages = listprint::layoutList(
+        heading, listprint::rankingLines(printedLines(), lblTotConcorrenti->text()), app().clock().today());
+    QString reason;
+    const BusyCursor busy;
+    if (!rankingpdf::save(pages, path, reportName(), &reason)) {
+        app().messages().warning(this,
+                                 QStringLiteral("Impossibile salvare il file %1: %2").arg(path, reason));
+        return;
+    }
+    app().messages().information(this, QStringLiteral("Il file è stato salvato: ") + path);
 }
 
 void RankingWindow::btnEsciClick()
@@ -182,13 +239,36 @@ bool RankingWindow::eventFilter(QObject *watched, QEvent *event)
 void RankingWindow::placeByWidth()
 {
     if (m_anchors.isEmpty()) {
-        for (QWidget *w : {static_cast<QWidget *>(lstRecords), static_cast<QWidget *>(lblSelezionato)})
+        for (QWidget *w : {static_cast<QWidget *>(lstRecords), static_cast<QWidget *>(lblAvviso),
+                           static_cast<QWidget *>(lblSelezionato)})
             m_anchors.anchor(w, WidthAnchors::Anchor::Stretch);
-        for (QWidget *w : {static_cast<QWidget *>(imgGuida), static_cast<QWidget *>(btnStampa),
-                           static_cast<QWidget *>(btnEsci)})
+        for (QWidget *w : {static_cast<QWidget *>(imgGuida), static_cast<QWidget *>(btnSalvaPdf),
+                           static_cast<QWidget *>(btnStampa), static_cast<QWidget *>(btnEsci)})
             m_anchors.anchor(w, WidthAnchors::Anchor::Right);
     }
     m_anchors.apply(m_panel->width() - FullScreenWindow::kPanelSize.width());
+}
+
+// Arrows, clicks and the find all move the selection; a new list clears it. A
+// model set on the view brings a new selection model, so this runs again then.
+void RankingWindow::followSelection()
+{
+    for (const QMetaObject::Connection &c : std::as_const(m_selectionLinks))
+        disconnect(c);
+    m_selectionLinks.clear();
+    if (QItemSelectionModel *selection = lstRecords->selectionModel()) {
+        m_selectionLinks << connect(selection, &QItemSelectionModel::selectionChanged, this,
+                                    &RankingWindow::showSelection)
+                         << connect(selection, &QItemSelectionModel::currentChanged, this,
+                                    &RankingWindow::showSelection);
+    }
+    if (QAbstractItemModel *model = lstRecords->model()) {
+        m_selectionLinks << connect(model, &QAbstractItemModel::modelReset, this,
+                                    &RankingWindow::showSelection)
+                         << connect(model, &QAbstractItemModel::rowsRemoved, this,
+                                    &RankingWindow::showSelection);
+    }
+    showSelection();
 }
 
 void RankingWindow::showSelection()
@@ -201,7 +281,7 @@ void RankingWindow::showSelection()
         shownIndex = selected.isEmpty() ? QModelIndex() : selected.first();
     }
     const QString line =
-        shownIndex.isValid() ? lstRecords->model()->data(shownIndex, Qt::DisplayRole).toString() : QString();
+        shownIndex.isValid() ? shownIndex.model()->data(shownIndex, Qt::DisplayRole).toString() : QString();
     const QString shown = lines::selectionText(line, lineKind());
     if (shown == lblSelezionato->text())
         return;

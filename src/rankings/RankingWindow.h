@@ -1,6 +1,10 @@
 #pragma once
 
+#include "rankings/linetable.h"
+#include "rankings/rankingoptions.h"
+
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 
 #include "common/WidthAnchors.h"
@@ -36,8 +40,14 @@ public:
     QLabel *lblSelezionato;
     QLabel *infIntervallo;
     QLabel *lblTotConcorrenti;
+    QLabel *lblAvviso;
+    QPushButton *btnSalvaPdf;
     QPushButton *btnStampa;
     QPushButton *btnEsci;
+
+    // The options the selection window had when the ranking was opened.
+    void setOptions(const RankingOptions &options) { m_options = options; }
+    const RankingOptions &options() const { return m_options; }
 
 protected:
     RankingWindow(AppContext &app, const QString &objectName, const QString &caption, QWidget *parent);
@@ -54,6 +64,11 @@ protected:
 
     void btnTrovaClick();
     void btnStampaClick();
+    void btnSalvaPdfClick();
+    // The lines of the publication printout, for the publication option.
+    void setPublished(LineTable lines) { m_published = std::move(lines); }
+    // The information line under the list; hidden when empty.
+    void setNotice(const QString &text);
     void btnEsciClick();
     void imgGuidaClick();
 
@@ -65,10 +80,17 @@ protected:
 
 private:
     void showSelection();
+    // Follows the list's selection model; called again whenever the model changes.
+    void followSelection();
     void placeByWidth();
+    // The lines printed and saved: the list's, or the publication lines.
+    QStringList printedLines() const;
 
     AppContext &m_app;
+    RankingOptions m_options;
+    LineTable m_published;
     QWidget *m_panel;
     PanelHost *m_host;
     WidthAnchors m_anchors;
+    QList<QMetaObject::Connection> m_selectionLinks;
 };

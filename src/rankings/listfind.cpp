@@ -1,6 +1,7 @@
 #include "rankings/listfind.h"
 
 #include "common/text.h"
+#include "rankings/linetable.h"
 
 namespace listfind
 {
@@ -10,7 +11,10 @@ static bool contains(const QString &line, const QString &lowered)
     return !lowered.isEmpty() && text::lowerAZ(line).contains(lowered);
 }
 
-Result find(const QStringList &lines, qsizetype selected, const QString &typed, QString &remembered)
+namespace
+{
+template <typename Lines>
+Result findIn(const Lines &lines, qsizetype selected, const QString &typed, QString &remembered)
 {
     Result result;
     const qsizetype n = lines.size();
@@ -43,6 +47,18 @@ Result find(const QStringList &lines, qsizetype selected, const QString &typed, 
     }
     remembered = s;
     return result;
+}
+
+} // namespace
+
+Result find(const QStringList &lines, qsizetype selected, const QString &typed, QString &remembered)
+{
+    return findIn(lines, selected, typed, remembered);
+}
+
+Result find(const LineTable &lines, qsizetype selected, const QString &typed, QString &remembered)
+{
+    return findIn(lines, selected, typed, remembered);
 }
 
 } // namespace listfind

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class LineTable;
+
 // The find behind every search field of a list window (txtTrova with btnTrova).
 namespace listfind
 {
@@ -21,5 +23,7 @@ struct Result {
 // is found the selection stays (the first line when there was none). Sets
 // remembered to the lowered text.
 Result find(const QStringList &lines, qsizetype selected, const QString &typed, QString &remembered);
+// The same over a list of stored lines, each turned into text as the find reaches it.
+Result find(const LineTable &lines, qsizetype selected, const QString &typed, QString &remembered);
 
 } // namespace listfind

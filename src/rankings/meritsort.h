@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <utility>
@@ -27,6 +28,8 @@ struct Key {
     QString text; // the text key, used when not numeric
 
     static Key of(const QString &storedScore);
+    // The same from the stored bytes of the score (Windows-1252).
+    static Key ofBytes(QByteArrayView storedScore);
 };
 
 // <0, 0, >0. Text keys compare with the locale's collation, ignoring case.
@@ -81,5 +84,30 @@ template <typename T, typename Compare> void quicksort(std::vector<T> &a, Compar
 // The positions (indices into keys) from the highest key to the lowest: the
 // ascending quicksort read back from the last to the first.
 std::vector<qsizetype> rankingOrder(const std::vector<Key> &keys);
+
+// The keys of a whole session, compact: 16 bytes a record, sorted in place.
+// The same order as rankingOrder on Keys, since the quicksort's steps depend on
+// the comparisons only.
+class KeyList
+{
+public:
+    struct Item {
+        double value = 0;
+        qint32 text = -1; // index of its text key, -1 when the score is a number
+        qint32 entry = 0; // the record's position in the file
+    };
+
+    void reserve(qsizetype n) { m_items.reserve(size_t(n)); }
+    // The key of the next record, from the stored bytes of its score.
+    void add(QByteArrayView storedScore);
+
+    int compare(const Item &a, const Item &b) const;
+    // The items from the highest key to the lowest (see rankingOrder).
+    std::vector<Item> ranked() const;
+
+private:
+    std::vector<Item> m_items;
+    std::vector<QString> m_texts;
+};
 
 } // namespace meritsort

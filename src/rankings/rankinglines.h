@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "archive/record.h"
 
-struct TScheda;
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 
 // The fixed-column lines of the list windows, shown in a fixed-width font so the
 // columns align. Every field is trimmed (codes 32 and below at both ends), then
@@ -31,5 +33,23 @@ QString meritLine(qint64 rank, const QString &name, const QString &fiscalCode, c
 QString meritLineWithoutRank(const QString &name, const QString &fiscalCode, const QString &notes,
                              const QString &score);
 void setRank(QString &line, qint64 rank);
+
+// The same lines as stored bytes (Windows-1252), appended to out straight from a
+// record, for lists of a whole session: decoding them gives exactly the lines
+// above. A field's filling is stored as kSpaceRun and a count of spaces (1 to
+// 255): NUL never occurs in a stored text, and the filling is most of a line.
+// The merit line is given without its rank field and the two spaces after it
+// (kMeritRankWidth characters), which the list adds when it shows the line.
+constexpr char kSpaceRun = 0;
+void appendCandidateLine(QByteArray &out, const TScheda &record);
+void appendMeritLineWithoutRank(QByteArray &out, const TScheda &record);
+constexpr int kMeritRankWidth = 7;
+
+// The line of the publication printout: name(35) "  Punti: " score. The merit
+// ranking's has the rank field in front, as its screen line.
+void appendPublicationLine(QByteArray &out, const TScheda &record);
+
+// The stored bytes of a field up to its first NUL (all of them when there is none).
+QByteArrayView fieldBytes(const TScheda &record, TScheda::Field field);
 
 } // namespace lines

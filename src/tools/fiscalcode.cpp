@@ -1,5 +1,7 @@
 #include "tools/fiscalcode.h"
 
+#include "common/text.h"
+
 #include <array>
 
 namespace fiscalcode
@@ -69,6 +71,50 @@ bool isValid(const QString &code)
         return false;
     const QChar expected = expectedCheckCharacter(code);
     return !expected.isNull() && code.at(kLength - 1) == expected;
+}
+
+namespace
+{
+// A digit position's value: the digit, or the omocodia letter standing for it.
+int digitAt(const QString &code, int index)
+{
+    static const QString kOmocodia = QStringLiteral("LMNPQRSTUV");
+    const QChar c = code.at(index);
+    if (c >= u'0' && c <= u'9')
+        return c.unicode() - u'0';
+    return int(kOmocodia.indexOf(c));
+}
+} // namespace
+
+std::optional<QDate> birthDate(const QString &code, const QDate &notAfter)
+{
+    const QString c = text::upperAZ(text::trimmed(code));
+    if (!isValid(c) || !notAfter.isValid())
+        return std::nullopt;
+    const int y1 = digitAt(c, 6);
+    const int y2 = digitAt(c, 7);
+    const int d1 = digitAt(c, 9);
+    const int d2 = digitAt(c, 10);
+    const int month = int(QStringLiteral("ABCDEHLMPRST").indexOf(c.at(8))) + 1;
+    if (y1 < 0 || y2 < 0 || d1 < 0 || d2 < 0 || month < 1)
+        return std::nullopt;
+    int day = d1 * 10 + d2;
+    if (day > 40)
+        day -= 40;
+    if (day < 1)
+        return std::nullopt;
+    // 2000 is a leap year: a day and month it lacks exist in no year (31 April).
+    if (!QDate(2000, month, day).isValid())
+        return std::nullopt;
+    const int yy = y1 * 10 + y2;
+    // The latest century first; one without that date (29 February 1900) is passed over.
+    const int latest = notAfter.year() / 100 * 100;
+    for (int century = latest; century >= latest - 200; century -= 100) {
+        const QDate date(century + yy, month, day);
+        if (date.isValid() && date <= notAfter)
+            return date;
+    }
+    return std::nullopt;
 }
 
 } // namespace fiscalcode

@@ -1,4 +1,6 @@
 #include "archive/ApriArchivio.h"
+#include "archive/backup.h"
+#include "archive/changelog.h"
 #include "archive/csvimport.h"
 #include "archive/sessionfile.h"
 #include "common/FileDialogs.h"
@@ -13,6 +15,7 @@
 #include "support/testapp.h"
 #include "tools/fiscalcode.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -28,6 +31,7 @@ namespace
 {
 
 const QDate kToday(2026, 12, 9);
+const QDateTime kNow(kToday, QTime(10, 30, 0), Qt::UTC);
 
 // A fiscal code with the right check letter.
 QString goodCode(const QString &first15)
@@ -51,19 +55,6 @@ QStringList lines(const QList<TScheda> &records)
     for (const TScheda &r : records)
         out.append(line(r));
     return out;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 QList<TScheda> numbered(int n)
@@ -100,6 +91,7 @@ private slots:
     void appendAllOrNothing_data();
     void appendAllOrNothing();
     void appendAllAtTheEnd();
+    void importKeepsCopyAndLog();
     void roundTrip();
     void importFromSessionList();
     void importRefusedWithRowNamed();
@@ -272,7 +264,7 @@ void TestCsvImport::appendAllOrNothing()
     access.refuseSync = refuseSync;
     {
         ScopedAccess scoped(&access);
-        QVERIFY_THROWS_EXCEPTION(SessionError, csvimport::appendAll(path, numbered(count)));
+        QVERIFY_THROWS_EXCEPTION(SessionError, csvimport::appendAll(path, numbered(count), kNow));
     }
     QCOMPARE(fileBytes(path), before);
 }
@@ -288,6 +280,34 @@ void TestCsvImport::appendAllAtTheEnd()
     QCOMPARE(file.count(), qint64(302));
     file.close();
     QCOMPARE(fileBytes(path), recordBytes(numbered(2)) + recordBytes(added));
+}
+
+// An import is a write like a save: the session is copied first and every
+// imported record is logged as new.
+void TestCsvImport::importKeepsCopyAndLog()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Concorso.vai"));
+    const QByteArray before = recordBytes(numbered(2));
+    writeBytes(path, before);
+    const QList<TScheda> added = numbered(3);
+
+    const csvimport::Appended done = csvimport::appendAll(path, added, kNow);
+    QCOMPARE(done.firstNumber, qint64(3));
+    QVERIFY(!done.backupFailed);
+    QVERIFY(!done.logFailed);
+
+    const QString folder = backup::folderFor(path);
+    const QStringList copies = backup::copiesOf(folder, QStringLiteral("Concorso"));
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(fileBytes(QDir(folder).filePath(copies.first())), before);
+
+    QStringList expected;
+    for (int i = 0; i < added.size(); ++i)
+        expected += changelog::newRecordLines(kNow, 3 + i, added[i]);
+    QFile log(changelog::logPath(path));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(log.readAll()), expected.join(u'\n') + u'\n');
 }
 
 void TestCsvImport::roundTrip()
@@ -316,7 +336,7 @@ void TestCsvImport::roundTrip()
     QCOMPARE(r.ignoredHeaders(), QStringList{QStringLiteral("N.")});
 
     const QString target = dir.filePath(QStringLiteral("Copia.vai"));
-    csvimport::appendAll(target, r.records);
+    csvimport::appendAll(target, r.records, kNow);
     QCOMPARE(fileBytes(target), fileBytes(source));
 }
 

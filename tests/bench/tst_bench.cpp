@@ -19,7 +19,7 @@ void TestBench::smallRunPrintsSummary()
     QVERIFY(p.waitForFinished(120000));
     QCOMPARE(p.exitCode(), 0);
     const QString output = QString::fromUtf8(p.readAllStandardOutput());
-    QVERIFY2(output.contains(QStringLiteral("plain read (reference)")), qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("streaming read (reference)")), qPrintable(output));
     const QStringList lines = output.trimmed().split(u'\n');
     const QRegularExpression summary(QStringLiteral("^bench: (\\d+) measured, (\\d+) over target$"));
     const auto match = summary.match(lines.last());

@@ -6,6 +6,7 @@
 #include "archive/sessionfile.h"
 #include "common/FullScreenWindow.h"
 #include "editor/Torneo.h"
+#include "export/ExpTorneo.h"
 #include "lists/CandidateListView.h"
 #include "lists/Segnalati.h"
 #include "lists/TrovaPagina.h"
@@ -276,6 +277,8 @@ void TestEnterKey::f1OpensHelp_data()
                                        << "Visualizzazione graduatorie";
     QTest::newRow("merit ranking") << "frmExpClassifica"
                                    << "Visualizzazione graduatorie";
+    QTest::newRow("export") << "frmExpTorneo"
+                            << "Esportazione archivio candidati esaminati in Microsoft Excel";
 }
 
 // F1 in a window with a help icon opens its help page, wherever the focus is.
@@ -290,6 +293,10 @@ void TestEnterKey::f1OpensHelp()
     if (window == QLatin1String("frmExpClassifica")) {
         t->frmApriClassifica()->lblFile->setText(t.path(QStringLiteral("Prova.vai")));
         w = own(ranking, new TfrmExpClassifica(t.app(), t->frmApriClassifica()));
+    } else if (window == QLatin1String("frmExpTorneo")) {
+        t->frmTorneo()->lblFile->setText(t.path(QStringLiteral("Prova.vai")));
+        t->frmTorneo()->lblNome->setText(QStringLiteral("Prova"));
+        w = own(ranking, new TfrmExpTorneo(t.app(), t->frmTorneo()));
     } else {
         const QMap<QString, FullScreenWindow *> screens{
             {QStringLiteral("frmAvvio"), t->frmAvvio()},

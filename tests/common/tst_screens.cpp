@@ -156,13 +156,20 @@ double thumbContrast(QScrollBar *bar)
     return contrast::ratio(thumbColour, shot.pixelColor(aside));
 }
 
-// The worst contrast between a label's text colour and what is painted behind
-// it, row by row: each row's commonest colour is its background.
-double paintedContrast(QWidget *window, QLabel *label)
+// The worst contrast between a label's or check box's text colour and what is
+// painted behind it, row by row: each row's commonest colour is its background.
+// 0 when the text colour is painted nowhere (the colour read is not the one shown).
+double paintedContrast(QWidget *window, QWidget *label)
 {
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect r(label->mapTo(window, QPoint(0, 0)), label->size());
-    const QColor text = label->palette().color(QPalette::WindowText);
+    const QColor text = label->palette().color(label->foregroundRole());
+    bool painted = false;
+    for (int y = r.top(); y <= r.bottom() && !painted; ++y)
+        for (int x = r.left(); x <= r.right() && !painted; ++x)
+            painted = shot.pixel(x, y) == text.rgb();
+    if (!painted)
+        return 0;
     double worst = 21;
     for (int y = r.top() + 2; y <= r.bottom() - 2; ++y) {
         QHash<QRgb, int> counts;
@@ -278,6 +285,9 @@ void TestScreens::textsOverGradients_data()
         };
         row("frmApriClassifica", "lblIstruzioni");
         row("frmApriClassifica", "lblCreati");
+        row("frmApriClassifica", "chkPiuGiovane");
+        row("frmApriClassifica", "chkExAequo");
+        row("frmApriClassifica", "chkPubblicazione");
         row("frmApriArchivio", "lblCreati");
         row("frmCreaArchivio", "lblNome");
         row("frmApriArchivio", "titIstruzioni");
@@ -294,7 +304,7 @@ void TestScreens::textsOverGradients()
     TestApp t;
     FullScreenWindow *w = showOn(t, window, screen);
     QVERIFY(w);
-    auto *l = getChild<QLabel>(w, label);
+    auto *l = getChild<QWidget>(w, label);
     QVERIFY(l);
     const double worst = paintedContrast(w, l);
     QVERIFY2(worst >= 4.5, qPrintable(QString::number(worst, 'f', 2)));
@@ -481,6 +491,28 @@ void TestScreens::listWidth()
         const QRect r(c->mapTo(w.get(), QPoint(0, 0)), c->size());
         QVERIFY2(r.right() < w->width() + 1, qPrintable(c->objectName()));
     }
+    if (kind == u"merito" || kind == u"alfabetica") {
+        // Under the list: the information line, the selected candidate, then the
+        // total and the buttons, each whole inside the panel and none over another.
+        auto *ranking = static_cast<RankingWindow *>(w.get());
+        ranking->lblAvviso->setText(QStringLiteral("Avviso"));
+        ranking->lblAvviso->show();
+        const QList<QWidget *> rows = {
+            ranking->lstRecords,        ranking->lblAvviso,   ranking->lblSelezionato, ranking->infIntervallo,
+            ranking->lblTotConcorrenti, ranking->btnSalvaPdf, ranking->btnStampa,      ranking->btnEsci};
+        QWidget *panel = ranking->lstRecords->parentWidget();
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QVERIFY2(rows[i]->isVisibleTo(w.get()), qPrintable(rows[i]->objectName()));
+            QVERIFY2(panel->rect().contains(rows[i]->geometry()), qPrintable(rows[i]->objectName()));
+            for (qsizetype j = i + 1; j < rows.size(); ++j)
+                QVERIFY2(!rows[i]->geometry().intersects(rows[j]->geometry()),
+                         qPrintable(rows[i]->objectName() + u' ' + rows[j]->objectName()));
+        }
+        // The stretched lines span the list; the buttons keep to its right edge.
+        QCOMPARE(ranking->lblAvviso->width(), list->width());
+        QCOMPARE(ranking->lblSelezionato->width(), list->width());
+        QCOMPARE(ranking->btnEsci->geometry().right(), list->geometry().right());
+    }
     if (screen == u"small" && (kind == u"merito" || kind == u"alfabetica")) {
         // The panel is taller than the small screen: it scrolls to its buttons.
         auto *bar = getChild<QScrollBar>(w.get(), QStringLiteral("scrVerticale"));
@@ -502,11 +534,15 @@ void TestScreens::selectedCandidateLine_data()
         {"merito", "find", "3° VERDI ANNA — 60 punti", ""},
         {"merito", "click", "1° BIANCHI LUCA — 90,00 punti", ""},
         {"merito", "new list", "", ""},
+        {"merito", "new list, arrows", "2° ROSSI MARIA GRAZIA — 87,50 punti", ""},
+        {"merito", "new model, arrows", "2° ROSSI MARIA GRAZIA — 87,50 punti", ""},
         {"alfabetica", "nothing", "", ""},
         {"alfabetica", "arrows", "ROSSI MARIA GRAZIA — 87,50 punti", ""},
         {"alfabetica", "find", "VERDI ANNA — 60 punti", ""},
         {"alfabetica", "click", "BIANCHI LUCA — 90,00 punti", ""},
         {"alfabetica", "new list", "", ""},
+        {"alfabetica", "new list, arrows", "ROSSI MARIA GRAZIA — 87,50 punti", ""},
+        {"alfabetica", "new model, arrows", "ROSSI MARIA GRAZIA — 87,50 punti", ""},
     };
     for (const auto &r : rows)
         QTest::addRow("%s %s", r[0], r[1])
@@ -529,7 +565,22 @@ void TestScreens::selectedCandidateLine()
     QLabel *line = ranking->lblSelezionato;
     QCOMPARE(line->text(), QString());
 
-    if (action == u"arrows") {
+    if (action == u"new list, arrows") {
+        // A ranking loaded again: the same model, its lines replaced.
+        list->selectRow(2);
+        list->setTable(LineTable::fromList(list->lines()));
+        QCOMPARE(line->text(), QString());
+    } else if (action == u"new model, arrows") {
+        // A model set on the view brings a selection model of its own.
+        list->selectRow(2);
+        auto *model = new LineListModel(list);
+        model->setLines(list->lines());
+        QItemSelectionModel *before = list->selectionModel();
+        list->setModel(model);
+        QVERIFY(list->selectionModel() != before);
+        QCOMPARE(line->text(), QString());
+    }
+    if (action.endsWith(u"arrows")) {
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Down);

@@ -159,6 +159,12 @@ void TestRoad::typicalRoad()
     typeText(e->txtPunteggio, QStringLiteral("29"));
     click(e->cmdSalva);
     t.messages().take();
+    // The correction is in the session's change log, after the five new records.
+    const QStringList log =
+        QString::fromUtf8(t.readFile(QStringLiteral("Concorso giugno.log"))).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(log.last().endsWith(QStringLiteral("\t4\tPunteggio totale\t24,75\t29,00")),
+             qPrintable(log.last()));
+    QCOMPARE(log.filter(QStringLiteral("\tCandidato\t(nuova scheda)\t")).size(), 5);
 
     // Her sheet, printed.
     whenModal([&](QWidget *w) { click(getChild<QPushButton>(w, QStringLiteral("btnStampa"))); });

@@ -207,8 +207,10 @@ void TestListWindows::eligibleListRules()
                   {"beta", "", "", "3,00", -1},
                   {"Gamma", "", "", "4,00", 1}});
     openSession(t, QStringLiteral("Idonei"));
-    // An unsaved change in the editor does not show in the list.
+    // An unsaved change in the editor does not show in the list; the recall
+    // drops it (answered No to the question on unsaved edits).
     t->frmTorneo()->chkCompletato->setChecked(true);
+    t.messages().answerQuestion(Messages::Answer::No);
     drive<TfrmSegnalati>(t, [&](TfrmSegnalati *w) {
         QStringList names;
         for (const QString &l : w->lstRecords->lines())

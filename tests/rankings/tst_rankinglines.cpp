@@ -1,5 +1,6 @@
 #include "archive/record.h"
 #include "common/text.h"
+#include "rankings/linetable.h"
 #include "rankings/rankinglines.h"
 #include "support/testapp.h"
 
@@ -57,6 +58,18 @@ void TestRankingLines::controlCharactersShowAsBlanks()
                          QStringLiteral("x\x1fy"), QStringLiteral("8\t7"));
     QCOMPARE(merit, lines::meritLine(3, QStringLiteral("ROSSI MARIO"), QStringLiteral("RSSMRA80A01H501U"),
                                      QStringLiteral("x y"), QStringLiteral("8 7")));
+
+    // The lists of a whole session build the same lines from the stored bytes.
+    TScheda record = TScheda::blank();
+    record.setText(TScheda::Field::Concorrente, QStringLiteral("ROSSI\nMARIO"));
+    record.setText(TScheda::Field::Responsabile, QStringLiteral("RSSMRA80A01H501U"));
+    record.setText(TScheda::Field::Email, QStringLiteral("15/06/2024"));
+    record.setText(TScheda::Field::Note, QStringLiteral("a\tb"));
+    record.setText(TScheda::Field::Punteggio, QStringLiteral("87,50"));
+    LineTable table;
+    lines::appendCandidateLine(table.bytes(), record);
+    table.endLine();
+    QCOMPARE(table.at(0), candidate);
 }
 
 void TestRankingLines::candidateLine()

@@ -22,8 +22,14 @@ public:
 
     bool show(Kind kind, const QString &text, QWidget *parent) override;
 
+    // Recorded as a Question box; answered from its own queue. Unanswered, it
+    // stays (Cancel), which loses nothing.
+    Answer ask(QWidget *parent, const QString &text) override;
+
     // Queues the answer to the next confirmation (true = Yes).
     void answer(bool yes) { m_answers.append(yes); }
+    // Queues the answer to the next three-way question.
+    void answerQuestion(Answer a) { m_questionAnswers.append(a); }
 
     // The boxes shown since the last call, which forgets them.
     QList<Shown> take();
@@ -38,6 +44,7 @@ public:
 private:
     QList<Shown> m_shown;
     QList<bool> m_answers;
+    QList<Answer> m_questionAnswers;
     QStringList m_problems;
 };
 

@@ -54,19 +54,27 @@ void TestApp::installPasswordStore()
     QFile::setPermissions(path(QStringLiteral("unins000.dll")), QFile::ReadOwner | QFile::WriteOwner);
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 void TestApp::writeFile(const QString &name, const QByteArray &bytes)
 {
-    QFile f(path(name));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        qFatal("TestApp: cannot write %s", qPrintable(name));
+    writeBytes(path(name), bytes);
 }
 
 QByteArray TestApp::readFile(const QString &name) const
 {
-    QFile f(path(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
+    return fileBytes(path(name));
 }
 
 QWidget *TestApp::visibleWindow() const

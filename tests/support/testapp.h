@@ -13,6 +13,11 @@
 #include <functional>
 #include <memory>
 
+// The bytes of a file (empty when it cannot be read), and a file written whole
+// (a failure ends the test program).
+QByteArray fileBytes(const QString &path);
+void writeBytes(const QString &path, const QByteArray &bytes);
+
 // The application object over a temporary program folder and fakes. The folder
 // holds the installed password store unless told otherwise.
 class TestApp

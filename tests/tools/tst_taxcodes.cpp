@@ -10,6 +10,8 @@ class TestTaxCodes : public QObject
 private slots:
     void fiscalCode_data();
     void fiscalCode();
+    void birthDate_data();
+    void birthDate();
     void fiscalTables_data();
     void fiscalTables();
     void vatNumber_data();
@@ -55,6 +57,57 @@ void TestTaxCodes::fiscalCode()
     QFETCH(QString, code);
     QFETCH(bool, valid);
     QCOMPARE(fiscalcode::isValid(code), valid);
+}
+
+namespace
+{
+// The first fifteen characters with their check letter.
+QString checked(const QString &fifteen)
+{
+    return fifteen + fiscalcode::expectedCheckCharacter(fifteen);
+}
+} // namespace
+
+void TestTaxCodes::birthDate_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QDate>("notAfter");
+    QTest::addColumn<QDate>("born"); // null: none
+    const QDate exam(2026, 12, 10);
+    QTest::newRow("man") << checked("RSSMRA85T10A562") << exam << QDate(1985, 12, 10);
+    QTest::newRow("woman, day + 40") << "BNCGNN70A41H501V" << exam << QDate(1970, 1, 1);
+    QTest::newRow("woman on the 31st") << checked("BNCGNN90E71H501") << exam << QDate(1990, 5, 31);
+    QTest::newRow("every month letter: S") << checked("VRDLGU80S01F205") << exam << QDate(1980, 11, 1);
+    QTest::newRow("omocodia in the day") << checked("RSSMRA85T1LA562") << exam << QDate(1985, 12, 10);
+    QTest::newRow("omocodia in year and day") << checked("RSSMRAURTMLA56N") << exam << QDate(1985, 12, 10);
+    QTest::newRow("lower case and blanks folded")
+        << QString(" " + checked("RSSMRA85T10A562").toLower() + " ") << exam << QDate(1985, 12, 10);
+    QTest::newRow("this century when not after the exam")
+        << checked("RSSMRA05A01A562") << exam << QDate(2005, 1, 1);
+    QTest::newRow("born on the exam day")
+        << checked("RSSMRA26A01A562") << QDate(2026, 1, 1) << QDate(2026, 1, 1);
+    QTest::newRow("the day after the exam: last century")
+        << checked("RSSMRA26A02A562") << QDate(2026, 1, 1) << QDate(1926, 1, 2);
+    QTest::newRow("exam in 2004, year 05")
+        << checked("RSSMRA05A01A562") << QDate(2004, 6, 30) << QDate(1905, 1, 1);
+    QTest::newRow("29 February 2000") << checked("RSSMRA00B29A562") << exam << QDate(2000, 2, 29);
+    QTest::newRow("29 February, 1900 lacks it") << checked("RSSMRA00B29A562") << QDate(1999, 6, 1) << QDate();
+    QTest::newRow("wrong check letter") << "RSSMRA85T10A562T" << exam << QDate();
+    QTest::newRow("month letter F") << checked("RSSMRA85F10A562") << exam << QDate();
+    QTest::newRow("day 35") << checked("RSSMRA85T35A562") << exam << QDate();
+    QTest::newRow("day 00") << checked("RSSMRA85T00A562") << exam << QDate();
+    QTest::newRow("31 April") << checked("RSSMRA85D31A562") << exam << QDate();
+    QTest::newRow("letter in the year") << checked("RSSMRA8AT10A562") << exam << QDate();
+    QTest::newRow("empty") << "" << exam << QDate();
+}
+
+void TestTaxCodes::birthDate()
+{
+    QFETCH(QString, code);
+    QFETCH(QDate, notAfter);
+    QFETCH(QDate, born);
+    const auto got = fiscalcode::birthDate(code, notAfter);
+    QCOMPARE(got.value_or(QDate()), born);
 }
 
 void TestTaxCodes::fiscalTables_data()
