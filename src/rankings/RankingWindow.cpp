@@ -97,8 +97,8 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     lblAvviso = new QLabel(p);
     lblAvviso->setObjectName(QStringLiteral("lblAvviso"));
     lblAvviso->setFont(fonts::verdana(10, true));
-    lblAvviso->setStyleSheet(QStringLiteral("color: #800000;"));
-    lblAvviso->setGeometry(10, 548, 975, 24);
+    textplate::put(lblAvviso, kMaroon);
+    lblAvviso->setGeometry(10, 546, 975, 26);
     lblAvviso->hide();
 
     lblSelezionato = new QLabel(p);

@@ -508,6 +508,9 @@ void TestScreens::listWidth()
                 QVERIFY2(!rows[i]->geometry().intersects(rows[j]->geometry()),
                          qPrintable(rows[i]->objectName() + u' ' + rows[j]->objectName()));
         }
+        // The information line reads over the gradient wherever the screen puts it.
+        const double notice = paintedContrast(w.get(), ranking->lblAvviso);
+        QVERIFY2(notice >= 4.5, qPrintable(QString::number(notice, 'f', 2)));
         // The stretched lines span the list; the buttons keep to its right edge.
         QCOMPARE(ranking->lblAvviso->width(), list->width());
         QCOMPARE(ranking->lblSelezionato->width(), list->width());
