@@ -212,6 +212,15 @@ def main():
             ranking = visible_window(app, " Sintarel - Graduatoria di merito")
             if ranking is not None:
                 check_names(ranking)
+                # The selected candidate is told in full under the list, and heard.
+                if select_first(app, "Graduatoria"):
+                    time.sleep(0.5)
+                    told = [n.name for n in walk(ranking)
+                            if n.getRoleName() == "label" and n.name.startswith("1° ")]
+                    if told:
+                        log("selected line %r" % told[0])
+                    else:
+                        failures.append("no label tells the selected candidate")
                 shot("07-merito")
                 press(app, "Esci")
             press(app, "Annulla")

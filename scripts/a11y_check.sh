@@ -12,7 +12,8 @@ install_to=$(mktemp -d)
 trap 'rm -rf "$install_to"' EXIT
 cmake --install "$build" --prefix "$install_to" >/dev/null
 export SINTAREL_ROOT="$root" SINTAREL_SHOTS="$shots" SINTAREL_DIST="$install_to/Sintarel"
-xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
+# SINTAREL_SCREEN (e.g. 1920x1080) and SINTAREL_CANDIDATES (e.g. 100) vary the run.
+xvfb-run -a -s "-screen 0 ${SINTAREL_SCREEN:-1280x1024}x24" dbus-run-session -- bash -c '
   set -u
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   bus=$!
@@ -20,7 +21,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb
   work=$(mktemp -d)
   cp -r "$SINTAREL_DIST/." "$work/"
-  /usr/bin/python3 "$SINTAREL_ROOT/scripts/sample_session.py" "$work/Concorso giugno.vai"
+  /usr/bin/python3 "$SINTAREL_ROOT/scripts/sample_session.py" "$work/Concorso giugno.vai" ${SINTAREL_CANDIDATES:-}
   "$work/Sintarel" &
   prog=$!
   rc=0

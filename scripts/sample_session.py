@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """Writes a small session file of made-up candidates (for screenshots and the
-accessibility check): 5865-byte records, Windows-1252 texts ended by NUL."""
+accessibility check): 5865-byte records, Windows-1252 texts ended by NUL.
+An optional count (sample_session.py FILE 100) repeats the names with other
+given names and scores until the session holds that many candidates."""
 import sys
 
 FIELDS = [121, 121, 51, 51, 5001, 16, 501]  # then the 3-byte eligible flag
@@ -30,6 +32,19 @@ def record(name, code, place, date, score, notes, eligible):
     return bytes(out)
 
 
+GIVEN = ["ALESSIA", "BRUNO", "CARLA", "DANIELE", "ELENA", "FABIO", "GRAZIA", "IVO", "LAURA", "MARCO", "NORA"]
+
+
+def candidates(count):
+    for i in range(count):
+        name, code, place, date, score, notes, eligible = CANDIDATES[i % len(CANDIDATES)]
+        if i >= len(CANDIDATES):
+            name = "%s %s" % (name.split()[0], GIVEN[(i // len(CANDIDATES)) % len(GIVEN)])
+            score = "%d,%02d" % (15 + (i * 37) % 16, (i * 53) % 100)
+        yield name, code, place, date, score, notes, eligible
+
+
+count = int(sys.argv[2]) if len(sys.argv) > 2 else len(CANDIDATES)
 with open(sys.argv[1], "wb") as f:
-    for c in CANDIDATES:
+    for c in candidates(count):
         f.write(record(*c))

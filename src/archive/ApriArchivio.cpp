@@ -8,6 +8,7 @@
 #include "common/ImageButton.h"
 #include "common/Messages.h"
 #include "common/PushButton.h"
+#include "common/TextPlate.h"
 #include "common/text.h"
 #include "editor/Torneo.h"
 #include "help/HelpActions.h"
@@ -56,7 +57,7 @@ TfrmApriArchivio::TfrmApriArchivio(AppContext &app)
     lblCreati = new QLabel(QStringLiteral("Sono state create 0 sessioni."), p);
     lblCreati->setObjectName(QStringLiteral("lblCreati"));
     lblCreati->setFont(fonts::verdana(12));
-    lblCreati->setStyleSheet(QStringLiteral("color: green;"));
+    textplate::put(lblCreati, Qt::darkGreen);
     lblCreati->setGeometry(150, 526, 695, 26);
 
     btnAnnulla = new ImageButton(QStringLiteral("btnAnnulla"), p);

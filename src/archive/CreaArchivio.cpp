@@ -5,6 +5,7 @@
 #include "common/Fonts.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
+#include "common/TextPlate.h"
 #include "common/text.h"
 #include "editor/FieldHighlight.h"
 #include "help/HelpActions.h"
@@ -35,7 +36,8 @@ TfrmCreaArchivio::TfrmCreaArchivio(AppContext &app)
 
     auto *caption = new QLabel(QStringLiteral("Nome della nuova sessione:"), p);
     caption->setFont(fonts::verdana(11, true));
-    caption->setStyleSheet(QStringLiteral("color: #12355B;"));
+    caption->setObjectName(QStringLiteral("lblNome"));
+    textplate::put(caption, QColor(0x12, 0x35, 0x5B));
     caption->setGeometry(150, 300, 695, 24);
 
     txtFile = new QLineEdit(p);

@@ -1,6 +1,7 @@
 #include "common/DialogWindow.h"
 
 #include "common/Gradient.h"
+#include "common/PanelHost.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -10,7 +11,7 @@
 
 DialogWindow::DialogWindow(AppContext &app, const QString &objectName, const QString &caption,
                            const QSize &clientSize, const QColor &top, const QColor &bottom, QWidget *parent)
-    : QDialog(parent), m_app(app), m_top(top), m_bottom(bottom)
+    : QDialog(parent), m_app(app), m_top(top), m_bottom(bottom), m_design(clientSize)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -38,6 +39,19 @@ void DialogWindow::centre()
         move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
+void DialogWindow::fitToScreen()
+{
+    if (m_widest <= m_design.width())
+        return;
+    QScreen *screen = parentWidget() ? parentWidget()->window()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const int room = screen->availableGeometry().width() - 2 * PanelHost::kMargin;
+    const int width = std::clamp(room, m_design.width(), m_widest);
+    setFixedSize(width, m_design.height());
+    m_anchors.apply(width - m_design.width());
+}
+
 void DialogWindow::reject()
 {
     if (m_escapeCloses)
@@ -52,8 +66,10 @@ void DialogWindow::paintEvent(QPaintEvent *)
 
 void DialogWindow::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        fitToScreen();
         centre();
+    }
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();

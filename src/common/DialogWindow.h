@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/WidthAnchors.h"
+
 #include <QColor>
 #include <QDialog>
 
@@ -28,14 +30,23 @@ protected:
 
     void setEscapeCloses(bool closes) { m_escapeCloses = closes; }
     void setGradient(const QColor &top, const QColor &bottom);
+    // A list window grows with a wide screen up to this width (its controls
+    // placed by anchors()); by default it keeps its design width.
+    void setWidest(int width) { m_widest = width; }
+    WidthAnchors &anchors() { return m_anchors; }
 
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void fitToScreen();
+
     AppContext &m_app;
     QColor m_top;
     QColor m_bottom;
     bool m_escapeCloses = false;
+    QSize m_design;
+    int m_widest = 0;
+    WidthAnchors m_anchors;
 };

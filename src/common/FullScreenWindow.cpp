@@ -1,6 +1,7 @@
 #include "common/FullScreenWindow.h"
 
 #include "common/Gradient.h"
+#include "common/PanelHost.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -16,8 +17,8 @@ FullScreenWindow::FullScreenWindow(AppContext &app, const QString &objectName, c
     setMinimumSize(640, 480);
     resize(kPanelSize + QSize(24, 24));
     m_panel->setObjectName(QStringLiteral("panContenuto"));
-    m_panel->setFixedSize(kPanelSize);
-    centrePanel();
+    m_panel->resize(kPanelSize);
+    m_host = new PanelHost(this, m_panel);
 }
 
 void FullScreenWindow::showWindow()
@@ -31,8 +32,7 @@ void FullScreenWindow::showWindow()
 
 void FullScreenWindow::setPanelSize(const QSize &size)
 {
-    m_panel->setFixedSize(size);
-    centrePanel();
+    m_host->setPanelSize(size);
 }
 
 void FullScreenWindow::setPanelColor(const QColor &color)
@@ -43,23 +43,10 @@ void FullScreenWindow::setPanelColor(const QColor &color)
     m_panel->setPalette(pal);
 }
 
-void FullScreenWindow::centrePanel()
-{
-    const int x = std::max(0, (width() - m_panel->width()) / 2);
-    const int y = std::max(0, (height() - m_panel->height()) / 2);
-    m_panel->move(x, y);
-}
-
 void FullScreenWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     paintVerticalGradient(p, rect(), m_top, m_bottom);
-}
-
-void FullScreenWindow::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    centrePanel();
 }
 
 void FullScreenWindow::showEvent(QShowEvent *event)

@@ -4,9 +4,11 @@
 #include <QWidget>
 
 class AppContext;
+class PanelHost;
 
 // A long-lived full-screen window: shown maximised over a vertical gradient, with
-// a fixed-size content panel kept in its centre. Showing calls FormShow(),
+// a fixed-size content panel kept in its centre (and scrolled on a screen smaller
+// than the panel). Showing calls FormShow(),
 // closing (any way) calls FormClose(), which shows the successor window.
 class FullScreenWindow : public QWidget
 {
@@ -18,6 +20,7 @@ public:
                      const QColor &bottom, QWidget *parent = nullptr);
 
     QWidget *panel() const { return m_panel; }
+    PanelHost *panelHost() const { return m_host; }
     AppContext &app() const { return m_app; }
 
     // Shows the window maximised and brings it forward.
@@ -31,15 +34,13 @@ protected:
     void setPanelColor(const QColor &color);
 
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void centrePanel();
-
     AppContext &m_app;
     QColor m_top;
     QColor m_bottom;
     QWidget *m_panel;
+    PanelHost *m_host;
 };

@@ -2,12 +2,14 @@
 
 #include "common/SvgCache.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QShortcut>
 #include <QSvgRenderer>
+#include <QToolTip>
 
 ImageButton::ImageButton(const QString &objectName, QWidget *parent) : QAbstractButton(parent)
 {
@@ -59,6 +61,17 @@ QSize ImageButton::sizeHint() const
     return QSize(200, 40);
 }
 
+bool ImageButton::event(QEvent *event)
+{
+    // A picture without words on it tells its name when pointed at.
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && m_look == Look::Picture &&
+        !accessibleName().isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), accessibleName(), this);
+        return true;
+    }
+    return QAbstractButton::event(event);
+}
+
 void ImageButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -83,8 +96,13 @@ void ImageButton::paintEvent(QPaintEvent *)
         const qreal radius = std::min<qreal>(r.height() / 2, 14);
         path.addRoundedRect(r, radius, radius);
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, hover ? m_barTop.lighter(112) : m_barTop);
-        g.setColorAt(1, hover ? m_barBottom.lighter(112) : m_barBottom);
+        // Pointing shades the bar away from its words, so it never costs contrast.
+        const bool lightWords = m_wordsColor.lightnessF() > 0.5;
+        auto shade = [hover, lightWords](const QColor &c) {
+            return hover ? (lightWords ? c.darker(112) : c.lighter(112)) : c;
+        };
+        g.setColorAt(0, shade(m_barTop));
+        g.setColorAt(1, shade(m_barBottom));
         p.fillPath(path, g);
         p.setPen(QPen(m_barBottom.darker(130), 1));
         p.drawPath(path);

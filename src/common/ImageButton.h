@@ -31,6 +31,9 @@ public:
         update();
     }
     void setBarColors(const QColor &top, const QColor &bottom);
+    QColor barTop() const { return m_barTop; }
+    QColor barBottom() const { return m_barBottom; }
+    QColor wordsColor() const { return m_wordsColor; }
     void setWordsPointSize(qreal size)
     {
         m_pointSize = size;
@@ -51,6 +54,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -58,7 +62,8 @@ private:
     QString m_picture;
     QString m_words;
     Look m_look = Look::Picture;
-    QColor m_barTop = QColor(0xFF, 0xD7, 0x00);
+    // Amber to red, both dark enough for white words (at least 4.5:1).
+    QColor m_barTop = QColor(0xB3, 0x56, 0x00);
     QColor m_barBottom = QColor(0xD0, 0x20, 0x10);
     QColor m_wordsColor = Qt::white;
     qreal m_pointSize = 0;

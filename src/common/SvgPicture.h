@@ -9,10 +9,14 @@ class SvgPicture : public QWidget
 public:
     SvgPicture(const QString &objectName, const QString &resource, QWidget *parent = nullptr);
     void setPicture(const QString &resource);
+    // A dimmed picture is drawn grey and faint: a state that is off.
+    void setDimmed(bool dimmed);
+    bool isDimmed() const { return m_dimmed; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_picture;
+    bool m_dimmed = false;
 };

@@ -281,6 +281,10 @@ void TfrmTorneo::buildFields(QWidget *p)
     chkCompletato->setFont(fonts::verdana(12, true));
     chkCompletato->setStyleSheet(QStringLiteral("color: #12355B;"));
     chkCompletato->setGeometry(854, 586, 130, 32);
+    // The rosette shows the box: gold when ticked, grey when clear.
+    icoCompletato->setDimmed(true);
+    connect(chkCompletato, &QCheckBox::toggled, icoCompletato,
+            [this](bool on) { icoCompletato->setDimmed(!on); });
 
     shpInfo =
         surface(p, "shpInfo", QRect(4, 640, 986, 40),

@@ -2,11 +2,15 @@
 
 #include "common/Fonts.h"
 #include "common/PushButton.h"
+#include "common/ScrollBars.h"
 #include "common/SvgPicture.h"
+#include "common/TextPlate.h"
+#include "rankings/LineList.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace listlook
 {
@@ -33,7 +37,7 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text, const QC
     l->setObjectName(QString::fromLatin1(name));
     l->setFont(fonts::verdana(10, true));
     l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    textplate::put(l, color);
     l->setGeometry(geometry);
     return l;
 }
@@ -64,6 +68,14 @@ void findRow(QWidget *parent, const QRect &geometry, SvgPicture **lens, QLineEdi
     *button = listlook::button(
         parent, "btnTrova", QStringLiteral("Trova"),
         QRect(geometry.x() + geometry.width() - kButtonWidth, geometry.y(), kButtonWidth, h));
+}
+
+int widestFor(int windowWidth, LineListView *list)
+{
+    scrollbars::makePlain(list);
+    const int lineView =
+        LineListModel::kLineWidth + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    return windowWidth - list->width() + lineView;
 }
 
 } // namespace listlook

@@ -9,6 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 class SvgPicture;
+class LineListView;
 
 // The shared look of the list windows (search results, eligible candidates):
 // Verdana buttons with a hand cursor, coloured centred captions, the find row.
@@ -30,5 +31,9 @@ SvgPicture *instructions(QWidget *parent, const char *name, const QRect &geometr
 // The magnifier, the search field txtTrova and the Trova button in one row.
 void findRow(QWidget *parent, const QRect &geometry, SvgPicture **lens, QLineEdit **field,
              QPushButton **button);
+
+// The width at which a window whose list is now list->width() wide shows whole
+// lines (frame and scroll bar included); also gives the list plain scroll bars.
+int widestFor(int windowWidth, LineListView *list);
 
 } // namespace listlook

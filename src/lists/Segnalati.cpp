@@ -38,6 +38,13 @@ TfrmSegnalati::TfrmSegnalati(AppContext &app, QWidget *parent)
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSegnalati::close);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmSegnalati::btnStampaClick);
     connect(lstRecords, &CandidateListView::recallRequested, this, &TfrmSegnalati::lstRecordsDblClick);
+    setWidest(listlook::widestFor(width(), lstRecords));
+    anchors().anchor(imgLogo, WidthAnchors::Anchor::Centre);
+    for (QWidget *w : {static_cast<QWidget *>(lstRecords), static_cast<QWidget *>(lblRigo03)})
+        anchors().anchor(w, WidthAnchors::Anchor::Stretch);
+    for (QWidget *w : {static_cast<QWidget *>(imgLente), static_cast<QWidget *>(txtTrova),
+                       static_cast<QWidget *>(btnTrova), static_cast<QWidget *>(btnStampa)})
+        anchors().anchor(w, WidthAnchors::Anchor::Right);
 }
 
 void TfrmSegnalati::FormShow()

@@ -6,6 +6,7 @@
 #include "common/Fonts.h"
 #include "common/Messages.h"
 #include "common/SvgPicture.h"
+#include "common/TextPlate.h"
 #include "common/text.h"
 #include "editor/Torneo.h"
 #include "lists/CandidateListView.h"
@@ -45,6 +46,16 @@ TfrmTrovaPagina::TfrmTrovaPagina(AppContext &app, QWidget *parent)
     buildFilters();
     buildResults();
     panContainer->hide();
+    anchors().anchor(panAvvio, WidthAnchors::Anchor::Centre);
+    anchors().anchor(panContainer, WidthAnchors::Anchor::Stretch);
+    anchors().anchor(imgLogo, WidthAnchors::Anchor::Centre);
+    for (QWidget *w : {static_cast<QWidget *>(lstRecords), static_cast<QWidget *>(lblRigo03),
+                       static_cast<QWidget *>(lblTrovate)})
+        anchors().anchor(w, WidthAnchors::Anchor::Stretch);
+    for (QWidget *w : {static_cast<QWidget *>(imgLente), static_cast<QWidget *>(txtTrova),
+                       static_cast<QWidget *>(btnTrova), static_cast<QWidget *>(btnStampa)})
+        anchors().anchor(w, WidthAnchors::Anchor::Right);
+    setWidest(listlook::widestFor(width(), lstRecords));
 }
 
 void TfrmTrovaPagina::buildFilters()
@@ -117,7 +128,7 @@ void TfrmTrovaPagina::buildFilters()
     lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setFont(fonts::verdana(11, true));
-    lblAttendere->setStyleSheet(QStringLiteral("color: darkcyan;"));
+    textplate::put(lblAttendere, QColor(0x00, 0x8B, 0x8B));
     lblAttendere->setAlignment(Qt::AlignCenter);
     lblAttendere->setGeometry(40, 430, 782, 24);
     lblAttendere->hide();

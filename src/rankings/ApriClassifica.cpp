@@ -6,6 +6,7 @@
 #include "common/ImageButton.h"
 #include "common/Messages.h"
 #include "common/SvgPicture.h"
+#include "common/TextPlate.h"
 #include "help/HelpActions.h"
 #include "rankings/Classifica.h"
 #include "rankings/ExpClassifica.h"
@@ -47,7 +48,7 @@ TfrmApriClassifica::TfrmApriClassifica(AppContext &app)
                    p);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setFont(fonts::verdana(12));
-    lblIstruzioni->setStyleSheet(QStringLiteral("color: green;"));
+    textplate::put(lblIstruzioni, Qt::darkGreen);
     lblIstruzioni->setWordWrap(true);
     lblIstruzioni->setGeometry(150, 132, 695, 52);
 
@@ -62,22 +63,25 @@ TfrmApriClassifica::TfrmApriClassifica(AppContext &app)
     lblCreati = new QLabel(QStringLiteral("Sono state create 0 sessioni."), p);
     lblCreati->setObjectName(QStringLiteral("lblCreati"));
     lblCreati->setFont(fonts::verdana(12));
-    lblCreati->setStyleSheet(QStringLiteral("color: green;"));
+    textplate::put(lblCreati, Qt::darkGreen);
     lblCreati->setGeometry(150, 430, 695, 26);
 
-    const auto option = [p](const char *name, const QString &words, int y) {
+    // The options share one pale plate, so their words read over the gradient.
+    textplate::behind(p, QRect(150, 460, 695, 80));
+    const QColor optionColour = textplate::onPlate(Qt::darkGreen);
+    const auto option = [p, optionColour](const char *name, const QString &words, int y) {
         auto *box = new QCheckBox(words, p);
         box->setObjectName(QString::fromLatin1(name));
         box->setAccessibleName(words);
         box->setFont(fonts::verdana(11));
-        box->setStyleSheet(QStringLiteral("color: green;"));
-        box->setGeometry(150, y, 695, 24);
+        box->setStyleSheet(QStringLiteral("color: %1;").arg(optionColour.name()));
+        box->setGeometry(156, y, 683, 24);
         return box;
     };
     chkPiuGiovane = option("chkPiuGiovane",
-                           QStringLiteral("A parità di punteggio precede il candidato più giovane"), 460);
+                           QStringLiteral("A parità di punteggio precede il candidato più giovane"), 464);
     chkExAequo =
-        option("chkExAequo", QStringLiteral("Stessa posizione a parità di punteggio (ex aequo)"), 486);
+        option("chkExAequo", QStringLiteral("Stessa posizione a parità di punteggio (ex aequo)"), 488);
     chkPubblicazione =
         option("chkPubblicazione",
                QStringLiteral("Stampa per la pubblicazione: solo posizione, candidato e punteggio"), 512);

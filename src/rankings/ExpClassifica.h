@@ -18,4 +18,5 @@ protected:
     void FormShow() override;
     QString &rememberedSearch() override { return searchText(); }
     QString reportName() const override;
+    lines::LineKind lineKind() const override { return lines::LineKind::Merit; }
 };

@@ -58,6 +58,12 @@ LineListView::LineListView(const QString &objectName, QWidget *parent)
     setFont(fonts::courierNew(12));
 }
 
+void LineListView::setSelectionModel(QItemSelectionModel *selectionModel)
+{
+    QListView::setSelectionModel(selectionModel);
+    emit selectionModelReplaced();
+}
+
 void LineListView::setLines(const QStringList &lines)
 {
     m_model->setLines(lines);
@@ -83,7 +89,7 @@ qsizetype LineListView::selectedRow() const
 
 void LineListView::selectRow(qsizetype row)
 {
-    const QModelIndex index = m_model->index(int(row));
+    const QModelIndex index = model()->index(int(row), 0);
     if (!index.isValid())
         return;
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);

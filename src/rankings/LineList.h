@@ -64,6 +64,12 @@ public:
     // remembered is the window kind's remembered search text.
     void findText(Messages &messages, QWidget *parent, const QString &typed, QString &remembered);
 
+    // setModel() replaces the selection model too; this tells whoever follows the selection.
+    void setSelectionModel(QItemSelectionModel *selectionModel) override;
+
+signals:
+    void selectionModelReplaced();
+
 private:
     LineListModel *m_model;
 };

@@ -6,8 +6,11 @@
 #include "common/Gradient.h"
 #include "common/ImageButton.h"
 #include "common/Messages.h"
+#include "common/PanelHost.h"
 #include "common/PushButton.h"
+#include "common/ScrollBars.h"
 #include "common/SvgPicture.h"
+#include "common/TextPlate.h"
 #include "common/text.h"
 #include "help/HelpActions.h"
 #include "printouts/ListPrint.h"
@@ -17,6 +20,7 @@
 #include "rankings/rankingpdf.h"
 #include "shell/AppContext.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -25,6 +29,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStandardPaths>
 
@@ -50,7 +55,7 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     setModal(true);
     setMinimumSize(640, 480);
     m_panel->setObjectName(QStringLiteral("panContenuto"));
-    m_panel->setFixedSize(FullScreenWindow::kPanelSize);
+    m_panel->resize(FullScreenWindow::kPanelSize);
     QWidget *p = m_panel;
 
     imgLogo =
@@ -60,7 +65,7 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     titClassifica = new QLabel(QStringLiteral("- - -"), p);
     titClassifica->setObjectName(QStringLiteral("titClassifica"));
     titClassifica->setFont(fonts::verdana(12, true));
-    titClassifica->setStyleSheet(QStringLiteral("color: #800000;"));
+    textplate::put(titClassifica, kMaroon);
     titClassifica->setGeometry(120, 10, 800, 28);
 
     imgGuida = new ImageButton(QStringLiteral("imgGuida"), p);
@@ -86,14 +91,22 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
 
     lstRecords = new LineListView(QStringLiteral("lstRecords"), p);
     lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
-    lstRecords->setGeometry(10, 160, 975, 426);
+    lstRecords->setGeometry(10, 160, 975, 384);
+    scrollbars::makePlain(lstRecords);
 
     lblAvviso = new QLabel(p);
     lblAvviso->setObjectName(QStringLiteral("lblAvviso"));
     lblAvviso->setFont(fonts::verdana(10, true));
-    lblAvviso->setStyleSheet(QStringLiteral("color: #800000;"));
-    lblAvviso->setGeometry(10, 590, 975, 24);
+    textplate::put(lblAvviso, kMaroon);
+    lblAvviso->setGeometry(10, 546, 975, 26);
     lblAvviso->hide();
+
+    lblSelezionato = new QLabel(p);
+    lblSelezionato->setObjectName(QStringLiteral("lblSelezionato"));
+    lblSelezionato->setFont(fonts::verdana(14, true));
+    textplate::put(lblSelezionato, QColor(0x12, 0x35, 0x5B));
+    lblSelezionato->setAccessibleDescription(QStringLiteral("Candidato selezionato"));
+    lblSelezionato->setGeometry(10, 576, 975, 40);
 
     infIntervallo = new QLabel(QStringLiteral("Totale candidati:"), p);
     infIntervallo->setObjectName(QStringLiteral("infIntervallo"));
@@ -117,9 +130,18 @@ RankingWindow::RankingWindow(AppContext &app, const QString &objectName, const Q
     connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
     connect(imgGuida, &ImageButton::clicked, this, &RankingWindow::imgGuidaClick);
     imgGuida->addShortcut(Qt::Key_F1);
+    followSelection();
+    connect(lstRecords, &LineListView::selectionModelReplaced, this, &RankingWindow::followSelection);
+
+    // The panel widens with the screen until a whole line shows, scroll bar and frame included.
+    m_host = new PanelHost(this, m_panel);
+    const int lineView = LineListModel::kLineWidth + 2 * lstRecords->frameWidth() +
+                         lstRecords->verticalScrollBar()->sizeHint().width();
+    m_host->setWidestPanel(FullScreenWindow::kPanelSize.width() - lstRecords->width() + lineView);
+    m_panel->installEventFilter(this);
 
     // Opens maximised; without a window manager nothing maximises it, so fill the screen.
-    if (QScreen *s = screen())
+    if (QScreen *s = parent ? parent->window()->screen() : screen())
         setGeometry(s->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }
@@ -205,11 +227,68 @@ void RankingWindow::paintEvent(QPaintEvent *)
     paintVerticalGradient(p, rect(), kSteelBlue, Qt::white);
 }
 
-void RankingWindow::resizeEvent(QResizeEvent *event)
+bool RankingWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QDialog::resizeEvent(event);
-    m_panel->move(std::max(0, (width() - m_panel->width()) / 2),
-                  std::max(0, (height() - m_panel->height()) / 2));
+    if (watched == m_panel && event->type() == QEvent::Resize)
+        placeByWidth();
+    return QDialog::eventFilter(watched, event);
+}
+
+// The list and the selected line take the panel's extra width; the controls on
+// the right keep their place at its right edge.
+void RankingWindow::placeByWidth()
+{
+    if (m_anchors.isEmpty()) {
+        for (QWidget *w : {static_cast<QWidget *>(lstRecords), static_cast<QWidget *>(lblAvviso),
+                           static_cast<QWidget *>(lblSelezionato)})
+            m_anchors.anchor(w, WidthAnchors::Anchor::Stretch);
+        for (QWidget *w : {static_cast<QWidget *>(imgGuida), static_cast<QWidget *>(btnSalvaPdf),
+                           static_cast<QWidget *>(btnStampa), static_cast<QWidget *>(btnEsci)})
+            m_anchors.anchor(w, WidthAnchors::Anchor::Right);
+    }
+    m_anchors.apply(m_panel->width() - FullScreenWindow::kPanelSize.width());
+}
+
+// Arrows, clicks and the find all move the selection; a new list clears it. A
+// model set on the view brings a new selection model, so this runs again then.
+void RankingWindow::followSelection()
+{
+    for (const QMetaObject::Connection &c : std::as_const(m_selectionLinks))
+        disconnect(c);
+    m_selectionLinks.clear();
+    if (QItemSelectionModel *selection = lstRecords->selectionModel()) {
+        m_selectionLinks << connect(selection, &QItemSelectionModel::selectionChanged, this,
+                                    &RankingWindow::showSelection)
+                         << connect(selection, &QItemSelectionModel::currentChanged, this,
+                                    &RankingWindow::showSelection);
+    }
+    if (QAbstractItemModel *model = lstRecords->model()) {
+        m_selectionLinks << connect(model, &QAbstractItemModel::modelReset, this,
+                                    &RankingWindow::showSelection)
+                         << connect(model, &QAbstractItemModel::rowsRemoved, this,
+                                    &RankingWindow::showSelection);
+    }
+    showSelection();
+}
+
+void RankingWindow::showSelection()
+{
+    // The current line when it is selected, else the line selected some other way
+    // (an assistive tool selects without moving the current line).
+    QModelIndex shownIndex = lstRecords->currentIndex();
+    if (!shownIndex.isValid() || !lstRecords->selectionModel()->isSelected(shownIndex)) {
+        const QModelIndexList selected = lstRecords->selectionModel()->selectedIndexes();
+        shownIndex = selected.isEmpty() ? QModelIndex() : selected.first();
+    }
+    const QString line =
+        shownIndex.isValid() ? shownIndex.model()->data(shownIndex, Qt::DisplayRole).toString() : QString();
+    const QString shown = lines::selectionText(line, lineKind());
+    if (shown == lblSelezionato->text())
+        return;
+    lblSelezionato->setText(shown);
+    // Its words are its accessible name: a screen reader hears the new candidate.
+    QAccessibleEvent changed(lblSelezionato, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void RankingWindow::showEvent(QShowEvent *event)

@@ -4,11 +4,16 @@
 #include "rankings/rankingoptions.h"
 
 #include <QDialog>
+#include <QList>
 #include <QStringList>
+
+#include "common/WidthAnchors.h"
+#include "rankings/selectionline.h"
 
 class AppContext;
 class ImageButton;
 class LineListView;
+class PanelHost;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,6 +36,8 @@ public:
     QLineEdit *txtTrova;
     QPushButton *btnTrova;
     LineListView *lstRecords;
+    // The selected line's position, name and score, in large type under the list.
+    QLabel *lblSelezionato;
     QLabel *infIntervallo;
     QLabel *lblTotConcorrenti;
     QLabel *lblAvviso;
@@ -52,6 +59,8 @@ protected:
     virtual QString &rememberedSearch() = 0;
     // The print job's title.
     virtual QString reportName() const = 0;
+    // How the lines are laid out, for telling the selected one.
+    virtual lines::LineKind lineKind() const { return lines::LineKind::Candidate; }
 
     void btnTrovaClick();
     void btnStampaClick();
@@ -63,13 +72,17 @@ protected:
     void btnEsciClick();
     void imgGuidaClick();
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
 private:
+    void showSelection();
+    // Follows the list's selection model; called again whenever the model changes.
+    void followSelection();
+    void placeByWidth();
     // The lines printed and saved: the list's, or the publication lines.
     QStringList printedLines() const;
 
@@ -77,4 +90,7 @@ private:
     RankingOptions m_options;
     LineTable m_published;
     QWidget *m_panel;
+    PanelHost *m_host;
+    WidthAnchors m_anchors;
+    QList<QMetaObject::Connection> m_selectionLinks;
 };

@@ -75,7 +75,7 @@ TfrmAvvio::TfrmAvvio(AppContext &app)
     imgEsci = picture(p, "imgEsci", ":/pictures/esci.svg", QStringLiteral("Esci"), QRect(943, 640, 42, 42));
 
     imgSito = bar(p, "imgSito", maker::webAddressShown(), QRect(297, 586, 400, 40));
-    imgSito->setBarColors(QColor(0x5D, 0x85, 0xA6), QColor(0x1F, 0x3F, 0x66));
+    imgSito->setBarColors(QColor(0x4F, 0x74, 0x94), QColor(0x1F, 0x3F, 0x66));
     imgSito->setCapitals(false); // an address keeps its own letter case
     imgSito->setWordsPointSize(11);
     imgSito->setAccessibleDescription(QStringLiteral("Apre il sito web del produttore"));

@@ -35,19 +35,20 @@ struct KeyColors {
     QColor bottom;
 };
 
+// Each family's shades are dark enough at both ends for the white words (4.5:1).
 KeyColors colorsOf(Family family)
 {
     switch (family) {
     case Family::Digit:
         return {QColor(0x70, 0x70, 0x70), QColor(0x30, 0x30, 0x30)};
     case Family::Operator:
-        return {QColor(0xFF, 0xB3, 0x47), QColor(0xD0, 0x68, 0x00)};
+        return {QColor(0xAD, 0x5F, 0x00), QColor(0x8F, 0x4A, 0x00)};
     case Family::Function:
-        return {QColor(0x6F, 0xA8, 0xDC), QColor(0x23, 0x55, 0x8A)};
+        return {QColor(0x2B, 0x6C, 0xA8), QColor(0x23, 0x55, 0x8A)};
     case Family::Clear:
-        return {QColor(0xF0, 0x80, 0x80), QColor(0xA0, 0x1E, 0x1E)};
+        return {QColor(0xC2, 0x1A, 0x1A), QColor(0xA0, 0x1E, 0x1E)};
     case Family::Equals:
-        return {QColor(0x7C, 0xCD, 0x7C), QColor(0x1E, 0x7A, 0x46)};
+        return {QColor(0x2E, 0x7D, 0x32), QColor(0x1B, 0x5E, 0x20)};
     }
     return {};
 }
@@ -95,6 +96,15 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(AppContext &app, QLin
                    QSize(275, 422), Qt::black, Qt::white, parent),
       m_calculator(runState(app)), m_scoreField(scoreField)
 {
+    // The white face reaches the window's top and sides, so the dark top of the
+    // gradient never shows as a square band around the rounded face.
+    auto *face = new QFrame(this);
+    face->setObjectName(QStringLiteral("shpCornice"));
+    face->setGeometry(0, 0, 275, 382);
+    face->setStyleSheet(
+        QStringLiteral("#shpCornice { background-color: white; border-bottom-left-radius: 8px; "
+                       "border-bottom-right-radius: 8px; }"));
+
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->setGeometry(6, 6, 263, 370);
