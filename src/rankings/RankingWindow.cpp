@@ -1,6 +1,7 @@
 #include "rankings/RankingWindow.h"
 
 #include "common/BusyCursor.h"
+#include "common/FileDialogs.h"
 #include "common/Fonts.h"
 #include "common/FullScreenWindow.h"
 #include "common/Gradient.h"
@@ -22,7 +23,6 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +31,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QStandardPaths>
 
 namespace
 {
@@ -186,19 +185,14 @@ void RankingWindow::btnSalvaPdfClick()
         return;
     }
     const QString heading = text::trimmed(titClassifica->text());
-    QFileDialog dialog(this, QStringLiteral("Salva PDF"));
-    dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    const QString proposed = rankingpdf::proposedPath(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), heading);
-    dialog.setDirectory(QFileInfo(proposed).absolutePath());
-    dialog.selectFile(QFileInfo(proposed).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    QString path = filedialogs::saveFile(this, QStringLiteral("Salva PDF"),
+                                         rankingpdf::proposedPath(filedialogs::documentsFolder(), heading),
+                                         QStringLiteral("Documenti PDF (*.pdf)"));
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().first();
+    // A name typed without its extension gets the format's own.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
     const PageModel pages = listprint::layoutList(
         heading, listprint::rankingLines(printedLines(), lblTotConcorrenti->text()), app().clock().today());
     QString reason;

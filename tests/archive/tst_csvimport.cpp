@@ -352,18 +352,6 @@ TfrmApriArchivio *listWith(TestApp &t, const QStringList &sessions)
     return t->frmApriArchivio();
 }
 
-struct ChooseFile {
-    explicit ChooseFile(const QString &path)
-    {
-        filedialogs::install([this, path](const filedialogs::Request &r) {
-            requests.append(r);
-            return path;
-        });
-    }
-    ~ChooseFile() { filedialogs::install({}); }
-    QList<filedialogs::Request> requests;
-};
-
 // 500 rows as a spreadsheet program saves them: ";", Windows-1252, accents.
 QByteArray fiveHundred(int badRow)
 {

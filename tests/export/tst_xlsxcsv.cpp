@@ -86,18 +86,6 @@ QJsonArray cell(const QString &type, const QString &value, const QString &format
     return QJsonArray{type, value.isNull() ? QJsonValue() : QJsonValue(value), format, bold};
 }
 
-struct ChooseFile {
-    explicit ChooseFile(const QString &path)
-    {
-        filedialogs::install([this, path](const filedialogs::Request &r) {
-            requests.append(r);
-            return path;
-        });
-    }
-    ~ChooseFile() { filedialogs::install({}); }
-    QList<filedialogs::Request> requests;
-};
-
 } // namespace
 
 class TestXlsxCsv : public QObject

@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -311,16 +310,13 @@ void TestRankingOptions::pdfOfPublication()
 
     QTemporaryDir out;
     const QString path = QDir(out.path()).filePath(QStringLiteral("pubblicazione.pdf"));
-    QString proposed;
-    whenModal([&](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        proposed = dialog->selectedFiles().value(0);
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
+    ChooseFile chooser(path);
     w.btnSalvaPdf->click();
-    QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("Graduatoria di merito Prova.pdf"));
+    QCOMPARE(chooser.requests.size(), 1);
+    QVERIFY(chooser.requests.first().save);
+    QCOMPARE(
+        chooser.requests.first().path,
+        QDir(filedialogs::documentsFolder()).filePath(QStringLiteral("Graduatoria di merito Prova.pdf")));
     QCOMPARE(t.messages().take(),
              (QList<Shown>{{Kind::Information, QStringLiteral("Il file è stato salvato: ") + path}}));
     const QString text = FakePrintService::pdfText(path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileDialogs.h"
 #include "common/Messages.h"
 #include "common/clock.h"
 #include "common/desktopshell.h"
@@ -64,4 +65,18 @@ public:
     QDate today() const override { return date; }
     QDateTime now() const override { return QDateTime(date, QTime(10, 30)); }
     QDate date;
+};
+
+// Answers every file chooser with one path (empty: the user cancels) and keeps
+// the requests, for as long as it lives.
+struct ChooseFile {
+    explicit ChooseFile(const QString &path)
+    {
+        filedialogs::install([this, path](const filedialogs::Request &r) {
+            requests.append(r);
+            return path;
+        });
+    }
+    ~ChooseFile() { filedialogs::install({}); }
+    QList<filedialogs::Request> requests;
 };
